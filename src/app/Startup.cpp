@@ -1,0 +1,25 @@
+#include "app/Startup.h"
+
+#include "core/AppInfo.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace Startup {
+
+void configureApplication(QApplication& app)
+{
+    QApplication::setApplicationName(AppInfo::Title);
+    QApplication::setApplicationDisplayName(AppInfo::Title);
+    QApplication::setOrganizationName(QStringLiteral("Zorvek"));
+    // Qt's own dialogs (file dialog, standard buttons) in Russian.
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    auto* qtTranslator = new QTranslator(&app);
+    if (qtTranslator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qtTranslator);
+}
+
+} // namespace Startup

@@ -1,0 +1,6 @@
+#include "app/TPasswordDlg.h"
+
+TPasswordDlg::TPasswordDlg(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TPasswordDlg"));
+}

@@ -1,0 +1,44 @@
+// zorvek-cli: the program's headless commands, built on the same code as the windows.
+// Every command works in the current data folder (the working directory), as the program does.
+#include "cli/CliCommand.h"
+#include "core/Error.h"
+
+#include <QGuiApplication>
+
+namespace {
+
+int usage()
+{
+    Cli::err() << "Использование: zorvek-cli <команда> [параметры]\n\nКоманды:\n";
+    for (const Cli::Command& c : Cli::all())
+        Cli::err() << "  " << c.usage << "\n      " << c.summary << "\n";
+    Cli::err().flush();
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Pictures and documents are drawn without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("help"))
+        return usage();
+    const Cli::Command* command = Cli::find(args.first());
+    if (!command) {
+        Cli::err() << "zorvek-cli: неизвестная команда «" << args.first() << "»\n";
+        return usage();
+    }
+    try {
+        const int rc = command->run(args.mid(1));
+        Cli::out().flush();
+        Cli::err().flush();
+        return rc;
+    } catch (const zorvek::Error& e) {
+        Cli::out().flush();
+        return Cli::fail(e.message());
+    }
+}

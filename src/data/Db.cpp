@@ -1,0 +1,149 @@
+#include "data/Db.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlRecord>
+
+namespace Db {
+
+namespace {
+
+QString shownPath(const QString& filePath)
+{
+    return QDir::toNativeSeparators(QFileInfo(filePath).absoluteFilePath());
+}
+
+} // namespace
+
+QString checkDatabaseFile(const QString& filePath)
+{
+    const QFileInfo info(filePath);
+    const QString name = info.fileName();
+    const QString folder = QDir::toNativeSeparators(info.absolutePath());
+    if (!info.exists())
+        return QStringLiteral("Файл базы данных «%1» не найден в папке «%2».").arg(name, folder);
+    if (info.isDir())
+        return QStringLiteral("«%1» в папке «%2» — это папка, а не файл базы данных.").arg(name, folder);
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("Файл базы данных «%1» недоступен для чтения: %2.").arg(shownPath(filePath), file.errorString());
+    const QByteArray header = file.read(100);
+    if (header.isEmpty())
+        return QStringLiteral("Файл «%1» пуст: это не база данных.").arg(shownPath(filePath));
+    if (header.size() < 100 || !header.startsWith(QByteArrayLiteral("SQLite format 3\0")))
+        return QStringLiteral("Файл «%1» не является базой данных или повреждён.").arg(shownPath(filePath));
+    return QString();
+}
+
+void openDatabaseFile(QSqlDatabase& db, const QString& filePath)
+{
+    if (db.isOpen())
+        db.close();
+    const QString problem = checkDatabaseFile(filePath);
+    if (!problem.isEmpty())
+        throw DbError(problem);
+
+    const QFileInfo info(filePath);
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs);
+    if (!info.isWritable())
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    db.setConnectOptions(options);
+    db.setDatabaseName(info.absoluteFilePath());
+    if (!db.open())
+        throw DbError::fromSqlError(db.lastError(), QStringLiteral("Файл: ") + shownPath(filePath));
+
+    // A truncated or damaged file opens without complaint; reading it tells.
+    QSqlQuery check(db);
+    QString verdict;
+    if (check.exec(QStringLiteral("PRAGMA quick_check")) && check.next())
+        verdict = check.value(0).toString();
+    else
+        verdict = check.lastError().text();
+    check.finish();
+    if (verdict != QLatin1String("ok")) {
+        db.close();
+        throw DbError(QStringLiteral("Файл базы данных «%1» повреждён: %2").arg(shownPath(filePath), verdict));
+    }
+}
+
+QSqlQuery exec(const QSqlDatabase& db, const QString& sql, const QVariantList& values)
+{
+    if (!db.isOpen())
+        throw DbError(QStringLiteral("Нет соединения с базой данных «%1».").arg(db.databaseName()));
+    QSqlQuery query(db);
+    const QString text = SqlDialect::translate(sql, SqlDialect::engineOf(db));
+    if (!query.prepare(text))
+        throw DbError::fromSqlError(query.lastError(), text);
+    for (const QVariant& v : values)
+        query.addBindValue(v);
+    if (!query.exec())
+        throw DbError::fromSqlError(query.lastError(), text);
+    return query;
+}
+
+QVariant scalar(const QSqlDatabase& db, const QString& sql, const QVariantList& values, const QVariant& fallback)
+{
+    QSqlQuery q = exec(db, sql, values);
+    QVariant result = q.next() ? q.value(0) : fallback;
+    q.finish();
+    return result;
+}
+
+QStringList tableNames(const QSqlDatabase& db)
+{
+    QStringList names;
+    const QStringList all = db.tables(QSql::Tables);
+    for (const QString& name : all) {
+        if (!name.startsWith(QLatin1String("sqlite_")))
+            names << name;
+    }
+    return names;
+}
+
+bool hasTable(const QSqlDatabase& db, const QString& name)
+{
+    return tableNames(db).contains(name, Qt::CaseSensitive);
+}
+
+QStringList columnNames(const QSqlDatabase& db, const QString& table)
+{
+    QStringList names;
+    const QSqlRecord rec = db.record(table);
+    for (int i = 0; i < rec.count(); ++i)
+        names << rec.fieldName(i);
+    return names;
+}
+
+Transaction::Transaction(const QSqlDatabase& db) : m_db(db)
+{
+    exec(m_db, SqlDialect::beginWrite(SqlDialect::engineOf(m_db)));
+    m_active = true;
+}
+
+Transaction::~Transaction()
+{
+    if (m_active) {
+        QSqlQuery q(m_db);
+        q.exec(QStringLiteral("ROLLBACK"));
+    }
+}
+
+void Transaction::commit()
+{
+    if (!m_active)
+        return;
+    exec(m_db, QStringLiteral("COMMIT"));
+    m_active = false;
+}
+
+void Transaction::rollback()
+{
+    if (!m_active)
+        return;
+    m_active = false;
+    exec(m_db, QStringLiteral("ROLLBACK"));
+}
+
+} // namespace Db

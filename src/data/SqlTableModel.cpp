@@ -1,0 +1,85 @@
+#include "data/SqlTableModel.h"
+
+#include "core/Dates.h"
+
+#include <QSqlRecord>
+
+SqlTableModel::SqlTableModel(const QString& objectName, QObject* parent, const QSqlDatabase& db)
+    : QSqlTableModel(parent, db)
+{
+    setObjectName(objectName);
+    setEditStrategy(QSqlTableModel::OnManualSubmit);
+}
+
+QVariant SqlTableModel::data(const QModelIndex& index, int role) const
+{
+    if (index.isValid() && (role == Qt::DisplayRole || role == Qt::EditRole)
+        && Dates::isDateColumn(record().fieldName(index.column()))) {
+        return Dates::storageToText(QSqlTableModel::data(index, Qt::EditRole));
+    }
+    return QSqlTableModel::data(index, role);
+}
+
+bool SqlTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (m_readOnly)
+        return false;
+    if (index.isValid() && role == Qt::EditRole
+        && Dates::isDateColumn(record().fieldName(index.column()))) {
+        QVariant stored;
+        switch (value.metaType().id()) {
+        case QMetaType::QDate:
+            stored = Dates::toStorage(value.toDate());
+            break;
+        case QMetaType::QDateTime:
+            stored = Dates::toStorage(value.toDateTime().date());
+            break;
+        default: {
+            bool ok = true;
+            const QString text = value.toString();
+            // Accept both the shown form and the stored ISO form.
+            stored = Dates::fromStorage(text).isValid() ? QVariant(text) : Dates::textToStorage(text, &ok);
+            if (!ok)
+                return false;
+        }
+        }
+        return QSqlTableModel::setData(index, stored, role);
+    }
+    return QSqlTableModel::setData(index, value, role);
+}
+
+Qt::ItemFlags SqlTableModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags f = QSqlTableModel::flags(index);
+    if (m_readOnly)
+        f &= ~Qt::ItemIsEditable;
+    return f;
+}
+
+int SqlTableModel::columnWidthChars(int column) const
+{
+    const QString name = record().fieldName(column);
+    const auto it = m_captions.constFind(name);
+    return it == m_captions.cend() ? 0 : it->width;
+}
+
+QVariant SqlTableModel::value(int row, const QString& fieldName) const
+{
+    return record(row).value(fieldName);
+}
+
+void SqlTableModel::setFieldCaption(const QString& fieldName, const QString& caption, int widthChars)
+{
+    m_captions.insert(fieldName, Caption{caption, widthChars});
+}
+
+void SqlTableModel::applyCaptions()
+{
+    const QSqlRecord rec = record();
+    for (int c = 0; c < rec.count(); ++c) {
+        const QString name = rec.fieldName(c);
+        const auto it = m_captions.constFind(name);
+        setHeaderData(c, Qt::Horizontal, (it == m_captions.cend() || it->text.isEmpty()) ? name : it->text,
+                      Qt::DisplayRole);
+    }
+}

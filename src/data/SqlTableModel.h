@@ -1,0 +1,39 @@
+#pragma once
+// A table object of the data module: Qt's QSqlTableModel that shows the stored ISO dates as
+// "dd.mm.yyyy" (and takes them back in that form), and carries the grid captions and widths.
+#include <QHash>
+#include <QSqlTableModel>
+
+class SqlTableModel : public QSqlTableModel
+{
+    Q_OBJECT
+public:
+    explicit SqlTableModel(const QString& objectName, QObject* parent, const QSqlDatabase& db);
+
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Display width in characters of a column as the grids show it; 0 for the grid's default.
+    int columnWidthChars(int column) const;
+    // Column number of a field name; -1 when the table has no such column.
+    int column(const QString& fieldName) const { return fieldIndex(fieldName); }
+    // The stored value of a field of a row (dates as stored, ISO text).
+    QVariant value(int row, const QString& fieldName) const;
+
+    // Refuses every edit, whatever view shows the model (read-only reference tables).
+    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
+    bool isReadOnly() const { return m_readOnly; }
+
+    // Caption and width for a column, applied whenever the table is (re)opened.
+    void setFieldCaption(const QString& fieldName, const QString& caption, int widthChars = 0);
+    void applyCaptions();
+
+private:
+    struct Caption {
+        QString text;
+        int width = 0;
+    };
+    QHash<QString, Caption> m_captions;
+    bool m_readOnly = false;
+};

@@ -1,0 +1,6 @@
+// Stub, replaced by the exam sequence.
+#include "app/TfrmClassificatorZorvek.h"
+
+void TfrmClassificatorZorvek::actExamenationExeExecute()
+{
+}

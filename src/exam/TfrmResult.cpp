@@ -1,0 +1,6 @@
+#include "exam/TfrmResult.h"
+
+TfrmResult::TfrmResult(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TfrmResult"));
+}

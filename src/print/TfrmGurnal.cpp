@@ -1,0 +1,6 @@
+#include "print/TfrmGurnal.h"
+
+TfrmGurnal::TfrmGurnal(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("TfrmGurnal"));
+}
