@@ -1,6 +1,7 @@
 // The data store: engine adapter, checked file opening, the data module and the demo data.
 #include "TestDataFolder.h"
 #include "core/Categories.h"
+#include "core/Global.h"
 #include "data/Db.h"
 #include "data/Schema.h"
 #include "data/TfrmADODataModule.h"
@@ -23,6 +24,7 @@ QString makeDatabaseFile(const QString& path, const QStringList& statements = {}
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
         db.open();
+        Db::exec(db, QStringLiteral("PRAGMA user_version = 1"));  // an untouched SQLite file stays empty
         for (const QString& s : statements)
             Db::exec(db, s);
         db.close();
