@@ -1,0 +1,123 @@
+// The examinee's answers, the grading and the journal entry.
+#include "exam/flow/ExamFlow.h"
+
+#include "core/Global.h"
+#include "data/Db.h"
+#include "data/Schema.h"
+#include "data/TfrmADODataModule.h"
+
+#include <algorithm>
+
+int ExamFlow::questionCount() const
+{
+    if (!Db::hasTable(m_dm.ADOConnection, Schema::VoprosyOtvety))
+        return 0;
+    return Db::scalar(m_dm.ADOConnection, QStringLiteral("Select Count(*) From Вопросы_ответы"), {}, 0).toInt();
+}
+
+QSet<int> ExamFlow::answeredQuestions() const
+{
+    QSet<int> answered;
+    QSqlQuery q = Db::exec(m_dm.ADOConnectionGlb, QStringLiteral("Select Distinct Номер_вопроса From Ответы"));
+    while (q.next())
+        answered.insert(q.value(0).toInt());
+    return answered;
+}
+
+bool ExamFlow::isAnswered(int questionNumber) const
+{
+    return Db::scalar(m_dm.ADOConnectionGlb, QStringLiteral("Select Count(*) From Ответы Where Номер_вопроса = ?"),
+                      {questionNumber}, 0)
+               .toInt()
+           > 0;
+}
+
+bool ExamFlow::isComplete() const
+{
+    const int total = questionCount();
+    return total > 0 && answeredQuestions().size() >= total;
+}
+
+int ExamFlow::nextUnanswered(int questionNumber) const
+{
+    const int total = questionCount();
+    const QSet<int> answered = answeredQuestions();
+    for (int step = 1; step <= total; ++step) {
+        const int n = (questionNumber - 1 + step) % total + 1;
+        if (!answered.contains(n))
+            return n;
+    }
+    return 0;
+}
+
+void ExamFlow::confirm(int questionNumber, int answerNumber)
+{
+    if (answerNumber < 1 || answerNumber > 3)
+        throw zorvek::Error(QStringLiteral("Номер ответа должен быть от 1 до 3, а не %1.").arg(answerNumber));
+    const QString n = QString::number(answerNumber);
+    QSqlQuery q = Db::exec(m_dm.ADOConnection,
+                           QStringLiteral("Select Вопрос, Ответ_") + n + QStringLiteral(", Верно_Неверно_") + n
+                               + QStringLiteral(" From Вопросы_ответы Where Индекс = ?"),
+                           {questionNumber});
+    if (!q.next())
+        throw zorvek::Error(QStringLiteral("В экзамене нет вопроса №%1.").arg(questionNumber));
+    const QVariantList row{questionNumber, q.value(0).toString(), q.value(1).toString(), q.value(2).toString()};
+    q.finish();
+
+    const QSqlDatabase& db = m_dm.ADOConnectionGlb;
+    Db::Transaction tx(db);
+    if (Db::scalar(db, QStringLiteral("Select Count(*) From Ответы Where Номер_вопроса = ?"), {questionNumber}, 0).toInt() > 0)
+        throw zorvek::Error(QStringLiteral("На вопрос №%1 ответ уже подтверждён.").arg(questionNumber));
+    Db::exec(db, QStringLiteral("Insert Into Ответы (Номер_вопроса, Вопрос, Ответ_экзаменуемого, Верно_Неверно) "
+                                "Values (?, ?, ?, ?)"),
+             row);
+    tx.commit();
+    Global::KolOtvetov = quint8(std::min<qsizetype>(answeredQuestions().size(), 255));
+}
+
+ExamResult ExamFlow::grade()
+{
+    const QSqlDatabase& db = m_dm.ADOConnectionGlb;
+    ExamResult r;
+    r.right = Db::scalar(db, QStringLiteral("Select Count(Верно_Неверно) as Ocenka From Ответы "
+                                            "Where Верно_Неверно Like ? or Верно_Неверно Like ?"),
+                         {QStringLiteral("ве%"), QStringLiteral("Ве%")}, 0)
+                  .toInt();
+    r.questions = questionCount();
+    r.wrong = r.questions - r.right;
+    const QString previous = Db::scalar(db, QStringLiteral("Select Оценка From Журнал")).toString();
+    const ExamGrading::Thresholds t{Global::PorogOtlichno, Global::PorogKhorosho, Global::PorogUdovletvoritelno,
+                                    Global::PorogNeudovletvoritelno};
+    r.grade = ExamGrading::grade(r.right, t, previous);
+    updateJournal(QStringLiteral("Категория_специалиста = ?, Количество_вопросов = ?, Количество_верных_ответов = ?, "
+                                 "Количество_неверных_ответов = ?, Оценка = ?, Результат_проверки_знаний = ?"),
+                  {Global::KategoriyaExamena, r.questions, r.right, r.wrong,
+                   r.grade.ocenka.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(r.grade.ocenka),
+                   r.grade.result});
+    return r;
+}
+
+void ExamFlow::finish(const QString& resultText)
+{
+    const QSqlDatabase& db = m_dm.ADOConnectionGlb;
+    m_dm.ADOGurnal->clear();
+    Db::Transaction tx(db);
+    if (!resultText.isNull())
+        Db::exec(db, QStringLiteral("Update Журнал Set Результат_проверки_знаний = ?"), {resultText});
+    QSqlQuery row = Db::exec(db, QStringLiteral("Select ФИО, Категория_специалиста, Результат_проверки_знаний From Журнал"));
+    if (!row.next() || row.value(2).toString().trimmed().isEmpty())
+        throw zorvek::Error(QStringLiteral("Экзамен не оценён: выполните команду «Просмотр» перед записью в журнал."));
+    const QVariantList worker{row.value(0), row.value(1)};
+    row.finish();
+    Db::exec(db, QStringLiteral("Insert InTo Журнал_All Select * From Журнал"));
+    if (m_workerCode >= 0)
+        Db::exec(db, QStringLiteral("Update Персонал Set Дата_сдачи_экзамена = (Select Дата_проверки From Журнал) "
+                                    "Where Код = ?"),
+                 {m_workerCode});
+    else
+        Db::exec(db, QStringLiteral("Update Персонал Set Дата_сдачи_экзамена = (Select Дата_проверки From Журнал) "
+                                    "Where Фамилия_Имя_Отчество = ? And Категория_специалиста = ?"),
+                 worker);
+    tx.commit();
+    Global::ExamCancelled = 1;
+}

@@ -1,0 +1,131 @@
+// ExamenationExe: the quota check, the draw and the working tables of the exam.
+#include "exam/flow/ExamFlow.h"
+
+#include "core/Categories.h"
+#include "core/Clock.h"
+#include "core/Global.h"
+#include "core/exam/ExamDraw.h"
+#include "data/Db.h"
+#include "data/Schema.h"
+#include "data/TfrmADODataModule.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// Eligible question numbers (Индекс) of a section for the system, in ascending order.
+QList<int> eligibleRows(const QSqlDatabase& bank, const QString& table, const QString& system, int* rowCount)
+{
+    QSqlQuery q = Db::exec(bank,
+                           QStringLiteral("Select Индекс, Instr(Вопрос, ?) > 0, Instr(Вопрос, ?) > 0 From ") + table
+                               + QStringLiteral(" Order By Индекс"),
+                           {ExamDraw::MarkAc, ExamDraw::MarkDc});
+    QList<int> rows;
+    *rowCount = 0;
+    while (q.next()) {
+        ++*rowCount;
+        if (ExamDraw::eligibleByMarks(q.value(1).toBool(), q.value(2).toBool(), system))
+            rows << q.value(0).toInt();
+    }
+    return rows;
+}
+
+QString bankName(const QSqlDatabase& bank)
+{
+    return QFileInfo(bank.databaseName()).fileName();
+}
+
+} // namespace
+
+QList<DrawnQuestion> ExamFlow::prepare()
+{
+    if (Global::ExamCancelled)
+        return {};
+    const QSqlDatabase& bank = m_dm.ADOConnection;
+    const QSqlDatabase& main = m_dm.ADOConnectionGlb;
+    if (!bank.isOpen())
+        throw DbError(QStringLiteral("База вопросов категории «%1» не подключена.").arg(Global::NameKategorii));
+    if (!Db::hasTable(bank, Schema::Vybor))
+        throw DbError(QStringLiteral("В базе вопросов «%1» нет таблицы «%2».").arg(bankName(bank), Schema::Vybor));
+
+    // Every section's supply is checked before anything is drawn or written.
+    ExamDraw::Supply supply;
+    supply.category = Global::KategoriyaExamena.isEmpty() ? Global::NameKategorii : Global::KategoriyaExamena;
+    supply.systemToka = Global::SystemToka;
+    supply.questionCount = Global::KolVoprosov;
+    std::array<QList<int>, 10> eligible;
+    std::array<int, 10> rowCount{};
+    for (int s = 1; s <= 9; ++s) {
+        supply.quota[s] = Global::KolVoprosovRazdel[s];
+        if (supply.quota[s] == 0)
+            continue;
+        const QString table = Categories::sectionTableName(s);
+        if (!Db::hasTable(bank, table))
+            throw DbError(QStringLiteral("В базе вопросов «%1» нет таблицы «%2».").arg(bankName(bank), table));
+        eligible[s] = eligibleRows(bank, table, Global::SystemToka, &rowCount[s]);
+        supply.eligible[s] = int(eligible[s].size());
+    }
+    const QStringList problems = ExamDraw::quotaProblems(supply);
+    if (!problems.isEmpty()) {
+        Global::ExamCancelled = 1;
+        throw ExamCannotStart(ExamDraw::quotaMessage(supply, problems));
+    }
+
+    QList<DrawnQuestion> drawn;
+    std::array<QList<int>, 10> chosen;
+    for (int s = 1; s <= 9; ++s) {
+        chosen[s] = ExamDraw::choose(eligible[s], supply.quota[s], Random::engine());
+        for (int index : chosen[s])
+            drawn.append({int(drawn.size()) + 1, s, index});
+        Global::KolZapisey = rowCount[s];
+        Global::VyborSet = QSet<int>(chosen[s].begin(), chosen[s].end());
+    }
+
+    // The models let go of the working tables before they are dropped.
+    for (SqlTableModel* t : {m_dm.ADOVoprosy_Otvety, m_dm.ADORazdel, m_dm.ADOIndex, m_dm.ADOOtvety})
+        t->clear();
+
+    const QStringList cols = Schema::questionColumns().mid(1);
+    QStringList fromSection;
+    for (const QString& c : cols)
+        fromSection << QStringLiteral("T.") + c;
+    {
+        Db::Transaction tx(bank);
+        Schema::recreateTable(bank, Schema::VoprosyOtvety, Schema::createVoprosyOtvety());
+        for (int s = 1; s <= 9; ++s) {
+            Db::exec(bank, QStringLiteral("Delete From Выбор"));
+            if (chosen[s].isEmpty())
+                continue;
+            QStringList marks;
+            QVariantList values;
+            for (int index : chosen[s]) {
+                marks << QStringLiteral("(?)");
+                values << index;
+            }
+            Db::exec(bank, QStringLiteral("Insert Into Выбор (Индекс) Values ") + marks.join(QLatin1Char(',')), values);
+            // Exactly the rows drawn, in ascending Индекс; Вопросы_ответы numbers them on.
+            Db::exec(bank, QStringLiteral("Insert Into Вопросы_ответы (") + cols.join(QStringLiteral(", "))
+                               + QStringLiteral(") Select ") + fromSection.join(QStringLiteral(", ")) + QStringLiteral(" From ")
+                               + Categories::sectionTableName(s)
+                               + QStringLiteral(" T, Выбор Where Выбор.Индекс = T.Индекс Order By T.Индекс"));
+        }
+        const int copied = Db::scalar(bank, QStringLiteral("Select Count(*) From Вопросы_ответы")).toInt();
+        if (copied != drawn.size())
+            throw DbError(QStringLiteral("В таблицу «Вопросы_ответы» скопировано %1 вопр. вместо %2.")
+                              .arg(copied)
+                              .arg(drawn.size()));
+        tx.commit();
+    }
+
+    try {
+        Db::Transaction tx(main);
+        Schema::recreateTable(main, Schema::Otvety, Schema::createOtvety());
+        tx.commit();
+    } catch (const zorvek::Error& e) {
+        Global::ExamCancelled = 1;
+        throw DbError(QStringLiteral("Ошибка при создании таблицы \"Ответы\". Режим экзамена завершается.\r") + e.message());
+    }
+    m_dm.openTable(m_dm.ADOVoprosy_Otvety, Schema::VoprosyOtvety, QStringLiteral("Индекс"));
+    m_dm.openTable(m_dm.ADOOtvety, Schema::Otvety, QStringLiteral("Индекс"));
+    return drawn;
+}
