@@ -415,5 +415,5 @@ void TestDatabase::demoNeverOverwrites()
     QCOMPARE(again.kept.size(), 10);
 }
 
-QTEST_GUILESS_MAIN(TestDatabase)
+QTEST_MAIN(TestDatabase)
 #include "test_database.moc"
