@@ -74,12 +74,14 @@ QSqlQuery exec(const QSqlDatabase& db, const QString& sql, const QVariantList& v
         throw DbError(QStringLiteral("Нет соединения с базой данных «%1».").arg(db.databaseName()));
     QSqlQuery query(db);
     const QString text = SqlDialect::translate(sql, SqlDialect::engineOf(db));
+    // The message names the file, so the user knows which file is wrong.
+    auto context = [&] { return QStringLiteral("Файл: ") + shownPath(db.databaseName()); };
     if (!query.prepare(text))
-        throw DbError::fromSqlError(query.lastError(), text);
+        throw DbError::fromSqlError(query.lastError(), context());
     for (const QVariant& v : values)
         query.addBindValue(v);
     if (!query.exec())
-        throw DbError::fromSqlError(query.lastError(), text);
+        throw DbError::fromSqlError(query.lastError(), context());
     return query;
 }
 

@@ -19,6 +19,10 @@ DbError DbError::fromSqlError(const QSqlError& error, const QString& context)
     if (busy)
         text = QStringLiteral("База данных занята другой программой; операция не выполнена, данные не изменены.\r")
                + text;
+    else if (code == QLatin1String("13") || text.contains(QLatin1String("database or disk is full")))
+        text = QStringLiteral("Недостаточно места на диске; операция не выполнена, изменения отменены.\r") + text;
+    else if (code == QLatin1String("8") || text.contains(QLatin1String("readonly database")))
+        text = QStringLiteral("Нет права записи в файл базы данных; изменения не сохранены.\r") + text;
     if (!context.isEmpty())
         text += QLatin1Char('\r') + context;
     return DbError(text, busy);
