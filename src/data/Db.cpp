@@ -75,7 +75,7 @@ QSqlQuery exec(const QSqlDatabase& db, const QString& sql, const QVariantList& v
     QSqlQuery query(db);
     const QString text = SqlDialect::translate(sql, SqlDialect::engineOf(db));
     // The message names the file, so the user knows which file is wrong.
-    auto context = [&] { return QStringLiteral("Файл: ") + shownPath(db.databaseName()); };
+    auto context = [&]() -> QString { return QStringLiteral("Файл: ") + shownPath(db.databaseName()); };
     if (!query.prepare(text))
         throw DbError::fromSqlError(query.lastError(), context());
     for (const QVariant& v : values)
