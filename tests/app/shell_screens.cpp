@@ -1,0 +1,67 @@
+// Pictures of the shell's windows for a visual check (not a test): the main window with each
+// reference table, the chooser with a category picked and the password dialog.
+// Usage: shell_screens <output folder>
+#include "TestDataFolder.h"
+#include "app/Forms.h"
+#include "app/TPasswordDlg.h"
+#include "app/TfrmClassificatorZorvek.h"
+#include "core/Global.h"
+#include "select/TfrmOpenBD.h"
+#include "ui/Messages.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    Messages::setHook([](const Messages::Message& m) {
+        qWarning("message: %s", qPrintable(m.text));
+        return QMessageBox::Ok;
+    });
+    TfrmOpenBD::autoDropDown = false;
+    TestDataFolder data;
+    TfrmClassificatorZorvek* w = Forms::createAll();
+    w->FormCreate();
+    w->show();
+    QTest::qWaitForWindowExposed(w);
+    QTest::qWait(200);
+    const auto save = [&](QWidget* widget, const QString& name) {
+        QTest::qWait(100);
+        widget->grab().save(out.filePath(name));
+    };
+    save(w, QStringLiteral("main.png"));
+
+    for (const char* cmd : {"actPersonal", "actCategorii", "actCriterii", "actDopuski", "actVoprosyToRazdely",
+                            "actGurnalAll"}) {
+        if (QByteArray(cmd) == "actPersonal")
+            QTimer::singleShot(0, [] {
+                Forms::PasswordDlg->Password->setText(QStringLiteral("47750261938814"));
+                Forms::PasswordDlg->OKBtnClick();
+            });
+        w->action(QString::fromLatin1(cmd))->trigger();
+        save(w, QStringLiteral("table_") + QString::fromLatin1(cmd) + QStringLiteral(".png"));
+    }
+
+    Global::RegimRaboty = Global::RegimView;
+    TfrmOpenBD* chooser = Forms::frmOpenBD;
+    chooser->show();
+    chooser->pickCategory(3);
+    chooser->actDaleeExecute();
+    save(chooser, QStringLiteral("chooser.png"));
+    chooser->pickCategory(7);
+    save(chooser, QStringLiteral("chooser_position7.png"));
+    chooser->hide();
+
+    Forms::PasswordDlg->show();
+    QTest::keyClicks(Forms::PasswordDlg->Password, QStringLiteral("1234"));
+    save(Forms::PasswordDlg, QStringLiteral("password.png"));
+    Forms::PasswordDlg->hide();
+    Forms::destroyAll();
+    return 0;
+}

@@ -1,0 +1,169 @@
+// The password dialog: only the exact password typed at this showing passes; the box is empty at
+// every showing and its old text cannot be brought back.
+#include "app/TPasswordDlg.h"
+#include "core/Global.h"
+#include "ui/Messages.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+class TestPasswordDialog : public QObject
+{
+    Q_OBJECT
+
+    QList<Messages::Message> m_messages;
+    TPasswordDlg* m_dlg = nullptr;
+
+    // Shows the dialog modally; `whileShown` runs inside the showing.
+    int runDialog(const std::function<void()>& whileShown)
+    {
+        QTimer::singleShot(0, m_dlg, [this, whileShown] {
+            QVERIFY(m_dlg->isVisible());
+            whileShown();
+            if (m_dlg->isVisible())
+                m_dlg->reject(); // never leave the test hanging
+        });
+        return m_dlg->exec();
+    }
+
+    void typeAndPressOk(const QString& text)
+    {
+        runDialog([this, text] {
+            QVERIFY2(m_dlg->Password->text().isEmpty(), "the box must start empty");
+            QTest::keyClicks(m_dlg->Password, text);
+            m_dlg->OKBtnClick();
+        });
+    }
+
+private slots:
+    void init()
+    {
+        Global::resetAll();
+        m_messages.clear();
+        Messages::setHook([this](const Messages::Message& m) {
+            m_messages << m;
+            return QMessageBox::Ok;
+        });
+        m_dlg = new TPasswordDlg;
+    }
+    void cleanup()
+    {
+        delete m_dlg;
+        Messages::setHook({});
+    }
+
+    void layout()
+    {
+        QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Окно ввода пароля"));
+        QCOMPARE(m_dlg->size(), QSize(491, 225));
+        QCOMPARE(m_dlg->Password->echoMode(), QLineEdit::Password);
+        QVERIFY(m_dlg->OKBtn->isDefault());
+        QCOMPARE(m_dlg->findChild<QAction*>(QStringLiteral("N1"))->text(),
+                 QStringLiteral("Стереть пароль в окне ввода"));
+    }
+
+    void rightPasswordPasses()
+    {
+        typeAndPressOk(QStringLiteral("47750261938814"));
+        QCOMPARE(Global::ParolVveden, quint8(1));
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void wrongInputsLeaveZero_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("wrong") << QStringLiteral("12345");
+        QTest::newRow("empty box") << QString();
+        QTest::newRow("trailing blank") << QStringLiteral("47750261938814 ");
+        QTest::newRow("leading blank") << QStringLiteral(" 47750261938814");
+        QTest::newRow("one digit short") << QStringLiteral("4775026193881");
+    }
+    void wrongInputsLeaveZero()
+    {
+        QFETCH(QString, typed);
+        Global::ParolVveden = 1; // a pass of an earlier showing counts for nothing
+        typeAndPressOk(typed);
+        QCOMPARE(Global::ParolVveden, quint8(0));
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages.first().text, QStringLiteral("Не верный пароль"));
+    }
+
+    void cancelAndCloseLeaveZero()
+    {
+        typeAndPressOk(QStringLiteral("47750261938814"));
+        QCOMPARE(Global::ParolVveden, quint8(1));
+        // The right password typed, then Cancel.
+        runDialog([this] {
+            QTest::keyClicks(m_dlg->Password, QStringLiteral("47750261938814"));
+            m_dlg->CancelBtnClick();
+        });
+        QCOMPARE(Global::ParolVveden, quint8(0));
+        // The right password typed, then the window closed.
+        Global::ParolVveden = 1;
+        runDialog([this] {
+            QTest::keyClicks(m_dlg->Password, QStringLiteral("47750261938814"));
+            m_dlg->close();
+        });
+        QCOMPARE(Global::ParolVveden, quint8(0));
+        // Esc.
+        Global::ParolVveden = 1;
+        runDialog([this] {
+            QTest::keyClicks(m_dlg->Password, QStringLiteral("47750261938814"));
+            QTest::keyClick(m_dlg->Password, Qt::Key_Escape);
+        });
+        QCOMPARE(Global::ParolVveden, quint8(0));
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void boxEmptyAtEveryShowingWithoutUndo()
+    {
+        typeAndPressOk(QStringLiteral("47750261938814"));
+        // Cleared as soon as the dialog closed, not only at the next showing.
+        QVERIFY(m_dlg->Password->text().isEmpty());
+        QVERIFY(!m_dlg->Password->isUndoAvailable());
+        runDialog([this] {
+            QVERIFY(m_dlg->Password->text().isEmpty());
+            QVERIFY(!m_dlg->Password->isUndoAvailable());
+            // Ctrl+Z brings nothing back either.
+            QTest::keyClick(m_dlg->Password, Qt::Key_Z, Qt::ControlModifier);
+            QVERIFY(m_dlg->Password->text().isEmpty());
+            m_dlg->OKBtnClick();
+        });
+        QCOMPARE(Global::ParolVveden, quint8(0));
+        // After a Cancel too.
+        runDialog([this] {
+            QTest::keyClicks(m_dlg->Password, QStringLiteral("4775"));
+            m_dlg->CancelBtnClick();
+        });
+        QVERIFY(m_dlg->Password->text().isEmpty());
+        QVERIFY(!m_dlg->Password->isUndoAvailable());
+    }
+
+    void contextItemErasesTheBox()
+    {
+        runDialog([this] {
+            QTest::keyClicks(m_dlg->Password, QStringLiteral("4775"));
+            m_dlg->N1->trigger();
+            QVERIFY(m_dlg->Password->text().isEmpty());
+            QVERIFY(!m_dlg->Password->isUndoAvailable());
+            m_dlg->CancelBtnClick();
+        });
+    }
+
+    void altF4IsSwallowed()
+    {
+        runDialog([this] {
+            QTest::keyClick(m_dlg->Password, Qt::Key_F4, Qt::AltModifier);
+            QVERIFY(m_dlg->isVisible());
+            QTest::keyClick(m_dlg->OKBtn, Qt::Key_F4, Qt::AltModifier);
+            QVERIFY(m_dlg->isVisible());
+            m_dlg->CancelBtnClick();
+        });
+    }
+};
+
+QTEST_MAIN(TestPasswordDialog)
+#include "test_password_dialog.moc"
