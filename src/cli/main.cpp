@@ -3,7 +3,10 @@
 #include "cli/CliCommand.h"
 #include "core/Error.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+#include <unistd.h>
 
 namespace {
 
@@ -23,6 +26,13 @@ int main(int argc, char* argv[])
     // Pictures and documents are drawn without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a desktop session Qt warns on every start that it has no runtime folder.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray runtime = QDir::tempPath().toLocal8Bit() + "/zorvek-runtime-" + QByteArray::number(getuid());
+        QDir().mkpath(QString::fromLocal8Bit(runtime));
+        QFile::setPermissions(QString::fromLocal8Bit(runtime), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtime);
+    }
     QGuiApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("help"))

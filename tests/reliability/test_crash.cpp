@@ -1,0 +1,198 @@
+// Power cuts and crashes: zorvek-cli killed with SIGKILL at a random moment of an exam or of an
+// import. Nothing that was reported as confirmed may be lost, the journal holds whole rows only,
+// a section is either the old or the new one, and every file passes SQLite's integrity check.
+#include "ReliabilitySupport.h"
+#include "TestDataFolder.h"
+#include "core/Categories.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+
+using namespace Reliability;
+
+namespace {
+
+QStringList databaseFiles(const QString& folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.mdb")}, QDir::Files);
+}
+
+// Collects a process's standard output until it ends or `deadlineMs` passes, then kills it.
+QString runAndKillAfter(QProcess* p, int deadlineMs, bool* finishedByItself)
+{
+    QString out;
+    QElapsedTimer t;
+    t.start();
+    *finishedByItself = false;
+    while (t.elapsed() < deadlineMs) {
+        if (p->waitForFinished(5)) {
+            *finishedByItself = true;
+            break;
+        }
+        out += QString::fromUtf8(p->readAllStandardOutput());
+    }
+    if (!*finishedByItself) {
+        p->kill();  // SIGKILL: no clean-up runs, as in a power cut
+        p->waitForFinished(10000);
+    }
+    out += QString::fromUtf8(p->readAllStandardOutput());
+    return out;
+}
+
+} // namespace
+
+class TestCrash : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void killedExamsLoseNothing();
+    void killedImportsLeaveOldOrNewSection();
+
+private:
+    QString m_categoryForImport;
+};
+
+void TestCrash::initTestCase()
+{
+    QVERIFY2(QFileInfo::exists(cliPath()), qPrintable(cliPath()));
+}
+
+void TestCrash::killedExamsLoseNothing()
+{
+    TestDataFolder data;
+    QVERIFY(data.isValid());
+    const QString bgd = data.filePath(QStringLiteral("BGD.mdb"));
+    const int worker = scalar(bgd, QStringLiteral("Select Код From Персонал Where Должность <> '' And Стаж <> '' "
+                                                  "And Фамилия_Имя_Отчество Like ? Order By Код"),
+                              {QStringLiteral("%\"%")}).toInt();
+    QVERIFY(worker > 0);  // the worker whose name holds a double quote
+
+    const int n = rounds();
+    int kills = 0, lostAnswers = 0, integrityFailures = 0, halfRows = 0, confirmedTotal = 0;
+    auto* rng = QRandomGenerator::global();
+    for (int round = 0; round < n; ++round) {
+        const int before = scalar(bgd, QStringLiteral("Select Count(*) From Журнал_All")).toInt();
+        QProcess* p = startCli({QStringLiteral("exam"), QStringLiteral("--worker"), QString::number(worker),
+                                QStringLiteral("--reason"), QStringLiteral("Первичная"), QStringLiteral("--seed"),
+                                QString::number(round), QStringLiteral("--pause-ms"), QStringLiteral("15")},
+                               data.path(), this);
+        QVERIFY(p->waitForStarted(10000));
+        bool finished = false;
+        const QString out = runAndKillAfter(p, int(rng->bounded(40, 2000)), &finished);
+        if (!finished)
+            ++kills;
+        else
+            QCOMPARE(p->exitCode(), 0);
+        delete p;
+
+        QSet<int> confirmed;
+        static const QRegularExpression re(QStringLiteral("подтверждён ответ на вопрос (\\d+)"));
+        for (auto it = re.globalMatch(out); it.hasNext();)
+            confirmed.insert(it.next().captured(1).toInt());
+        confirmedTotal += int(confirmed.size());
+
+        for (const QString& f : databaseFiles(data.path())) {
+            const QString verdict = integrityCheck(data.filePath(f));
+            if (verdict != QLatin1String("ok")) {
+                ++integrityFailures;
+                qWarning("%s: %s", qPrintable(f), qPrintable(verdict));
+            }
+        }
+        QSet<int> stored;
+        for (const QVariantList& r : rows(bgd, QStringLiteral("Select Номер_вопроса From Ответы")))
+            stored.insert(r.first().toInt());
+        for (int q : std::as_const(confirmed)) {
+            if (!stored.contains(q))
+                ++lostAnswers;
+        }
+        const int after = scalar(bgd, QStringLiteral("Select Count(*) From Журнал_All")).toInt();
+        // A graded result left behind by an earlier kill is entered when the next exam starts.
+        QVERIFY2(after >= before && after <= before + 2, qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(after)));
+        halfRows += scalar(bgd, QStringLiteral("Select Count(*) From Журнал_All Where ФИО Is Null Or Оценка Is Null "
+                                               "Or Результат_проверки_знаний Is Null Or Количество_вопросов Is Null "
+                                               "Or Дата_проверки Is Null")).toInt();
+    }
+    // After all that, an exam runs normally and enters exactly its own row (plus a recovered one).
+    const int before = scalar(bgd, QStringLiteral("Select Count(*) From Журнал_All")).toInt();
+    const RunResult last = runCli({QStringLiteral("exam"), QStringLiteral("--worker"), QString::number(worker),
+                                   QStringLiteral("--reason"), QStringLiteral("Первичная")},
+                                  data.path());
+    QVERIFY2(last.exitCode == 0 && !last.crashed, qPrintable(last.err));
+    const int after = scalar(bgd, QStringLiteral("Select Count(*) From Журнал_All")).toInt();
+    QVERIFY(after == before + 1 || after == before + 2);
+
+    qInfo("exam kills: %d rounds, %d killed mid-run, %d answers reported confirmed, %d lost, %d integrity failures, "
+          "%d incomplete journal rows",
+          n, kills, confirmedTotal, lostAnswers, integrityFailures, halfRows);
+    QCOMPARE(lostAnswers, 0);
+    QCOMPARE(integrityFailures, 0);
+    QCOMPARE(halfRows, 0);
+}
+
+void TestCrash::killedImportsLeaveOldOrNewSection()
+{
+    TestDataFolder data;
+    QVERIFY(data.isValid());
+    const QString bgd = data.filePath(QStringLiteral("BGD.mdb"));
+    const QString category = scalar(bgd, QStringLiteral("Select Название_группы From Группа_по_безопасности "
+                                                       "Order By Порядковый_номер")).toString();
+    const QString bank = data.filePath(Categories::bankFileForPosition(0));
+    const QString section = QStringLiteral("Раздел_2");
+
+    // Two large files; a full import of each gives the two sections a kill may leave.
+    QStringList files;
+    for (const QString& tag : {QStringLiteral("A"), QStringLiteral("B")}) {
+        const QString path = data.filePath(QStringLiteral("import-%1.txt").arg(tag));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(importFile(2, 4000, tag));
+        files << path;
+    }
+    QHash<QString, QByteArray> digestOf;
+    for (const QString& file : files) {
+        const RunResult r = runCli({QStringLiteral("import"), QStringLiteral("--category"), category,
+                                    QStringLiteral("--section"), QStringLiteral("2"), file},
+                                   data.path());
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        digestOf[file] = tableDigest(bank, section);
+    }
+    QVERIFY(digestOf[files[0]] != digestOf[files[1]]);
+
+    const int n = rounds();
+    int kills = 0, mixed = 0, integrityFailures = 0;
+    auto* rng = QRandomGenerator::global();
+    QByteArray current = tableDigest(bank, section);
+    for (int round = 0; round < n; ++round) {
+        const QString file = files.at(round % 2);
+        QProcess* p = startCli({QStringLiteral("import"), QStringLiteral("--category"), category,
+                                QStringLiteral("--section"), QStringLiteral("2"), file},
+                               data.path(), this);
+        QVERIFY(p->waitForStarted(10000));
+        bool finished = false;
+        runAndKillAfter(p, int(rng->bounded(20, 550)), &finished);
+        kills += finished ? 0 : 1;
+        delete p;
+        const QString verdict = integrityCheck(bank);
+        if (verdict != QLatin1String("ok")) {
+            ++integrityFailures;
+            qWarning("%s", qPrintable(verdict));
+        }
+        const QByteArray now = tableDigest(bank, section);
+        if (now != current && now != digestOf[file])
+            ++mixed;
+        current = now;
+    }
+    qInfo("import kills: %d rounds, %d killed mid-run, %d mixed sections, %d integrity failures", n, kills, mixed,
+          integrityFailures);
+    QCOMPARE(mixed, 0);
+    QCOMPARE(integrityFailures, 0);
+}
+
+QTEST_MAIN(TestCrash)
+#include "test_crash.moc"
