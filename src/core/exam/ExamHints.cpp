@@ -6,13 +6,6 @@ namespace {
 const QChar Cr = QLatin1Char('\r');
 }
 
-QString questionHint(const QString& question, const QString& answer1, const QString& answer2, const QString& answer3)
-{
-    const QString rule = QStringLiteral("----------------");
-    return QStringLiteral("Вопрос") + Cr + question + rule + Cr + QStringLiteral("Ответ №1.") + Cr + answer1 + rule + Cr
-           + QStringLiteral("Ответ №2.") + Cr + answer2 + rule + Cr + QStringLiteral("Ответ №3.") + Cr + answer3 + rule + Cr;
-}
-
 QString detailedHint(const QString& question, const QString& answer1, const QString& flag1, const QString& answer2,
                      const QString& flag2, const QString& answer3, const QString& flag3)
 {
