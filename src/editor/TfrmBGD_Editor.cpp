@@ -1,6 +1,284 @@
 #include "editor/TfrmBGD_Editor.h"
 
+#include "app/Forms.h"
+#include "core/Global.h"
+#include "core/question/EditorRules.h"
+#include "data/Db.h"
+#include "data/TfrmADODataModule.h"
+#include "ui/Guarded.h"
+#include "ui/question/BoundWidgets.h"
+#include "ui/question/PhotoBox.h"
+#include "ui/question/QuestionPage.h"
+#include "ui/question/SectionOpener.h"
+#include "ui/question/SectionStyle.h"
+#include "ui/ribbon/Ribbon.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
 TfrmBGD_Editor::TfrmBGD_Editor(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TfrmBGD_Editor"));
+    setWindowTitle(QStringLiteral("Классификатор баз данных по безопасности производства работ на контактной сети"));
+    m_ribbon = new Ribbon(this);
+    m_ribbon->setCaption(windowTitle());
+    DBCtrlGrid1 = new QuestionPage(QuestionPage::FlagKind::ComboBoxes, this);
+    QuestionPage* page = DBCtrlGrid1;
+    Label1 = page->Label1;
+    DBEdit = page->DBEdit;
+    Label6 = page->Label6;
+    DBMemo_Vopros = page->DBMemo_Vopros;
+    DBMemo_Otvet1 = page->DBMemo_Otvet1;
+    DBMemo_Otvet2 = page->DBMemo_Otvet2;
+    DBMemo_Otvet3 = page->DBMemo_Otvet3;
+    DBComboBox_Otvet1 = page->DBComboBox_Otvet1;
+    DBComboBox_Otvet2 = page->DBComboBox_Otvet2;
+    DBComboBox_Otvet3 = page->DBComboBox_Otvet3;
+    DBEdit->hide();
+
+    DBImage_Photo = new PhotoBox(page);
+    DBImage_Photo->hide();
+    page->installEventFilter(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_ribbon);
+    layout->addWidget(page, 1);
+
+    connect(page, &QuestionPage::moveRequested, this, [this](QuestionPage::Move move) {
+        switch (move) {
+        case QuestionPage::Move::First: actFirstEditorExecute(); break;
+        case QuestionPage::Move::Prior: actPrevEditorExecute(); break;
+        case QuestionPage::Move::Next: actNextEdtorExecute(); break;
+        case QuestionPage::Move::Last: actLastExecute(); break;
+        }
+    });
+    connect(page, &QuestionPage::jumpRequested, this, &TfrmBGD_Editor::jumpTo);
+    connect(page, &QuestionPage::userEdited, this, [this] {
+        if (m_state == State::Browse)
+            m_state = State::Edit;
+        updateCommands();
+    });
+
+    buildActions();
+    buildRibbon();
+    applyLook();
+    applyLock();
+    updateCommands();
+    FormCreate();
+}
+
+void TfrmBGD_Editor::FormCreate()
+{
+    SectionOpener::sizeToWorkArea(this);
+    // Dates are shown and converted as dd.MM.yyyy by the data layer whatever the regional
+    // settings, so only the program folder and the main database connection are set here.
+    Global::PathExe = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    if (TfrmADODataModule* dm = Forms::frmADODataModule)
+        guarded(this, [&] { dm->openMainDatabase(TfrmADODataModule::dataFolder()); });
+}
+
+void TfrmBGD_Editor::buildActions()
+{
+    struct Def {
+        QAction** action;
+        const char* name;
+        QString text;
+    };
+    const Def defs[] = {
+        {&actOutEditor, "actOutEditor", QStringLiteral("Выход из режима редактирования")},
+        {&actOutRazdel_Editor, "actOutRazdel_Editor", QStringLiteral("Выход из раздела")},
+        {&actNextEdtor, "actNextEdtor", QStringLiteral("Следующая")},
+        {&actPrevEditor, "actPrevEditor", QStringLiteral("Предыдущая")},
+        {&actFirstEditor, "actFirstEditor", QStringLiteral("Первая")},
+        {&actLast, "actLast", QStringLiteral("Последняя")},
+        {&DataSetAppendEditor, "DataSetAppendEditor", QStringLiteral("Добавить")},
+        {&DataSetDeleteEditor, "DataSetDeleteEditor", QStringLiteral("Удалить")},
+        {&DataSetEdit_Editor, "DataSetEdit_Editor", QStringLiteral("Редактирование")},
+        {&DataSetPostEditor, "DataSetPostEditor", QStringLiteral("Сохранить изменения")},
+        {&DataSetCancelEditor, "DataSetCancelEditor", QStringLiteral("Отменить редактирование")},
+        {&DataSetRefreshEditor, "DataSetRefreshEditor", QStringLiteral("Восстановить текущую запись из таблицы")},
+        {&actImage_Editor, "actImage_Editor", QStringLiteral("Вставить иллюстрацию")},
+        {&actViewHide_Image, "actViewHide_Image", QStringLiteral("Показать/Спрятать иллюстрацию")},
+    };
+    for (const Def& d : defs) {
+        const QString name = QString::fromLatin1(d.name);
+        auto* a = new QAction(Icons::icon(name), d.text, this);
+        a->setObjectName(name);
+        addAction(a);
+        *d.action = a;
+    }
+    connect(actOutEditor, &QAction::triggered, this, [this] { actOutEditorExecute(); });
+    connect(actOutRazdel_Editor, &QAction::triggered, this, [this] { actOutRazdel_EditorExecute(); });
+    connect(actNextEdtor, &QAction::triggered, this, [this] { actNextEdtorExecute(); });
+    connect(actPrevEditor, &QAction::triggered, this, [this] { actPrevEditorExecute(); });
+    connect(actFirstEditor, &QAction::triggered, this, [this] { actFirstEditorExecute(); });
+    connect(actLast, &QAction::triggered, this, [this] { actLastExecute(); });
+    connect(DataSetAppendEditor, &QAction::triggered, this, [this] { DataSetAppendEditorExecute(); });
+    connect(DataSetDeleteEditor, &QAction::triggered, this, [this] { DataSetDeleteEditorExecute(); });
+    connect(DataSetEdit_Editor, &QAction::triggered, this, [this] { DataSetEdit_EditorExecute(); });
+    connect(DataSetPostEditor, &QAction::triggered, this, [this] { DataSetPostEditorExecute(); });
+    connect(DataSetCancelEditor, &QAction::triggered, this, [this] { DataSetCancelEditorExecute(); });
+    connect(DataSetRefreshEditor, &QAction::triggered, this, [this] { DataSetRefreshEditorExecute(); });
+    connect(actImage_Editor, &QAction::triggered, this, [this] { actImage_EditorExecute(); });
+    connect(actViewHide_Image, &QAction::triggered, this, [this] { actViewHide_ImageExecute(); });
+
+    DataSetAppendEditor->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
+    DataSetDeleteEditor->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    DataSetEdit_Editor->setShortcut(QKeySequence(Qt::Key_F2));
+    DataSetPostEditor->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    DataSetCancelEditor->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    actViewHide_Image->setShortcut(QKeySequence(Qt::Key_F4));
+
+    ScreenTips::set(actOutEditor, {QStringLiteral("Выход из режима редактирования"),
+                                   {QStringLiteral("Выход из режима редактирования на главную страницу классификатора.")},
+                                   ScreenTips::HelpFooter});
+    ScreenTips::set(actOutRazdel_Editor, {QStringLiteral("Выход из раздела"),
+                                          {QStringLiteral("Выход из текущего раздела:"),
+                                           QStringLiteral("1. Для перехода в другой раздел;"),
+                                           QStringLiteral("2. Для выбора другой категории специалиста.")},
+                                          ScreenTips::HelpFooter});
+}
+
+void TfrmBGD_Editor::buildRibbon()
+{
+    m_ribbon->setScheme(Ribbon::Scheme::Luna);
+    const int tab = m_ribbon->addTab(QStringLiteral("Работа классификатора в режиме редактирования"));
+    RibbonGroup* commands = m_ribbon->addGroup(tab, QStringLiteral("Команды управления"));
+    commands->addLargeAction(actOutEditor, QStringLiteral("Выход из режима \"Редактирование\""));
+    commands->addLargeAction(actOutRazdel_Editor);
+    RibbonGroup* nav = m_ribbon->addGroup(tab, QStringLiteral("Команды навигации"));
+    nav->setSmallRows(2);
+    nav->addSmallAction(actNextEdtor);
+    nav->addSmallAction(actPrevEditor);
+    nav->addSmallAction(actFirstEditor);
+    nav->addSmallAction(actLast);
+    RibbonGroup* tables =
+        m_ribbon->addGroup(tab, QStringLiteral("Команды для работы с таблицами базы данных классификатора"));
+    tables->addLargeAction(DataSetAppendEditor);
+    tables->addLargeAction(DataSetDeleteEditor);
+    tables->addLargeAction(DataSetEdit_Editor, QStringLiteral("Редактировать"));
+    tables->addLargeAction(DataSetPostEditor);
+    tables->addLargeAction(DataSetCancelEditor);
+    tables->addLargeAction(DataSetRefreshEditor);
+    tables->addLargeAction(actImage_Editor);
+    tables->addLargeAction(actViewHide_Image);
+}
+
+void TfrmBGD_Editor::applyLook()
+{
+    using namespace SectionStyle;
+    QuestionPage* page = DBCtrlGrid1;
+    setBackground(page, QColor(153, 180, 209));
+    setBackground(page->content(), QColor(153, 180, 209));
+    setTextLook(Label1, Qt::black, labelFont(QString(), true, true));
+    setNumberBoxLook(DBEdit);
+    setTextLook(Label6, Qt::white, labelFont(QStringLiteral("Times New Roman"), true, false));
+    setBackground(Label6, QColor(166, 202, 240).darker(140));
+    for (QLabel* label : {page->Label2, page->Label3, page->Label4})
+        setTextLook(label, Qt::black, labelFont(QString(), true, true));
+    for (MemoBox* memo : page->textBoxes())
+        setMemoLook(memo, Qt::black, Qt::white, memoFont(16));
+    QFont flagFont(QStringLiteral("Tahoma"));
+    flagFont.setBold(true);
+    flagFont.setPointSize(11);
+    for (FlagComboBox* box : {DBComboBox_Otvet1, DBComboBox_Otvet2, DBComboBox_Otvet3}) {
+        QPalette p = box->palette();
+        p.setColor(QPalette::Base, QColor(166, 202, 240));
+        p.setColor(QPalette::Button, QColor(166, 202, 240));
+        box->setPalette(p);
+        box->setFont(flagFont);
+    }
+    setBackground(DBImage_Photo, Qt::white);
+}
+
+SqlTableModel* TfrmBGD_Editor::table() const
+{
+    return Forms::frmADODataModule ? Forms::frmADODataModule->ADOVoprosy_Otvety : nullptr;
+}
+
+bool TfrmBGD_Editor::FormShow()
+{
+    Global::PokazPodskazki = 1;
+    Label1->setText(QStringLiteral("Вопрос №"));
+    m_open = false;
+    m_state = State::Browse;
+    if (!SectionOpener::open(this)) {
+        updateCommands();
+        return false;
+    }
+    TfrmADODataModule* dm = Forms::frmADODataModule;
+    const bool counted = guarded(this, [&] {
+        Global::Stroka = QStringLiteral("Select Количество_вопросов From Количество_вопросов_по_разделам "
+                                        "Where Категория_специалиста = ? and Название_раздела = ?");
+        Global::KolVoprosovPoRazdelu =
+            Db::scalar(dm->ADOConnectionGlb, Global::Stroka, {Global::NameKategorii, Global::NameRazdela}, 0).toInt();
+    });
+    if (!counted)
+        return false;
+    SqlTableModel* t = table();
+    t->setReadOnly(false);
+    m_open = true;
+    DBCtrlGrid1->bind(t);
+    DBCtrlGrid1->addMapping(DBImage_Photo, QStringLiteral("Фото"), "picture");
+    const int opening = EditorRules::openingPosition(Global::KolVoprosovPoRazdelu, DBCtrlGrid1->rowCount());
+    DBCtrlGrid1->showRow(opening - 1);
+    m_locked = true;
+    for (FlagComboBox* box : {DBComboBox_Otvet1, DBComboBox_Otvet2, DBComboBox_Otvet3})
+        box->show();
+    DBImage_Photo->hide();
+    afterChange();
+    DBCtrlGrid1->show();
+    DBCtrlGrid1->setFocus();
+    DBEdit->show();
+    return true;
+}
+
+int TfrmBGD_Editor::exec()
+{
+    if (!FormShow())
+        return QDialog::Rejected;
+    return QDialog::exec();
+}
+
+void TfrmBGD_Editor::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    placePicture();
+    DBCtrlGrid1->setFocus();
+}
+
+bool TfrmBGD_Editor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == DBCtrlGrid1 && (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
+        placePicture();
+    return QDialog::eventFilter(watched, event);
+}
+
+void TfrmBGD_Editor::placePicture()
+{
+    // The picture covers the page from the question box's top-left corner.
+    const QPoint topLeft = DBMemo_Vopros->mapTo(DBCtrlGrid1, QPoint(0, 0));
+    const QRect area = DBCtrlGrid1->content()->geometry();
+    DBImage_Photo->setGeometry(QRect(topLeft, area.bottomRight()));
+}
+
+bool TfrmBGD_Editor::pageEditable() const
+{
+    return EditorRules::editable(!m_locked, Global::KolVoprosovPoRazdelu, position());
+}
+
+int TfrmBGD_Editor::position() const
+{
+    return DBCtrlGrid1->currentRow() + 1;
+}
+
+bool TfrmBGD_Editor::isPictureShown() const
+{
+    return !DBImage_Photo->isHidden();
 }

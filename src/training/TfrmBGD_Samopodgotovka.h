@@ -1,10 +1,68 @@
 #pragma once
-// Self-training window.
-#include <QDialog>
+// Self-training window: one question of a section at a time; the answer commands reveal an
+// answer's flag and mark the answer green (right), red (wrong) or orange (wrong as incomplete).
+// Nothing is recorded and the bank is never changed.
+#include "ui/question/QuestionBrowseDialog.h"
 
-class TfrmBGD_Samopodgotovka : public QDialog
+class FlagLabel;
+class MemoBox;
+class QLabel;
+class QLineEdit;
+
+class TfrmBGD_Samopodgotovka : public QuestionBrowseDialog
 {
     Q_OBJECT
 public:
     explicit TfrmBGD_Samopodgotovka(QWidget* parent = nullptr);
+
+    // The page's controls, under the names the other windows and tests use.
+    QLabel* Label1 = nullptr;
+    QLineEdit* DBEdit = nullptr;
+    QLabel* Label6 = nullptr;   // section caption, set and shown by the chooser
+    MemoBox* DBMemo_Vopros = nullptr;
+    MemoBox* DBMemo_Otvet1 = nullptr;
+    MemoBox* DBMemo_Otvet2 = nullptr;
+    MemoBox* DBMemo_Otvet3 = nullptr;
+    FlagLabel* DBText1 = nullptr;
+    FlagLabel* DBText2 = nullptr;
+    FlagLabel* DBText3 = nullptr;
+
+    QAction* actFirst1Samopodgotovka = nullptr;
+    QAction* actPrior1Samopodgotovka = nullptr;
+    QAction* acttNext1Samopodgotovka = nullptr;
+    QAction* actLast1Samopodgotovka = nullptr;
+    QAction* actAnswer1Samopodgotovka = nullptr;
+    QAction* actAnswer2Samopodgotovka = nullptr;
+    QAction* actAnswer3Samopodgotovka = nullptr;
+    QAction* actFromRazdelSamopodgotovka = nullptr;
+    QAction* actFormat = nullptr;
+    QAction* actOutSamopodgotovka = nullptr;
+
+    void FormCreate();
+    bool FormShow() override;
+    void actFirst1SamopodgotovkaExecute() { moveFirst(); }
+    void actPrior1SamopodgotovkaExecute() { movePrior(); }
+    void acttNext1SamopodgotovkaExecute() { moveNext(); }
+    void actLast1SamopodgotovkaExecute() { moveLast(); }
+    void actAnswer1SamopodgotovkaExecute() { revealAnswer(1); }
+    void actAnswer2SamopodgotovkaExecute() { revealAnswer(2); }
+    void actAnswer3SamopodgotovkaExecute() { revealAnswer(3); }
+    void actFromRazdelSamopodgotovkaExecute() { leave(false); }
+    void actFormatExecute() { resetFeedback(); }
+    void actOutSamopodgotovkaExecute() { leave(true); }
+    void DBMemo_VoprosMouseEnter();
+    void DBMemo_VoprosMouseLeave();
+
+    // The exact colours of the answer marks.
+    static QColor rightColor() { return QColor(0, 128, 0); }
+    static QColor wrongColor() { return QColor(255, 0, 0); }
+    static QColor incompleteColor() { return QColor(255, 128, 0); }
+
+protected:
+    void resetFeedback() override;
+
+private:
+    void buildRibbon();
+    void applyLook();
+    void revealAnswer(int k);
 };
