@@ -61,7 +61,9 @@ void ExamFlow::confirm(int questionNumber, int answerNumber)
                            {questionNumber});
     if (!q.next())
         throw zorvek::Error(QStringLiteral("В экзамене нет вопроса №%1.").arg(questionNumber));
-    const QVariantList row{questionNumber, q.value(0).toString(), q.value(1).toString(), q.value(2).toString()};
+    // Ответы keeps texts Not Null: an absent third answer is recorded as empty text.
+    auto text = [&](int i) { return q.value(i).isNull() ? QStringLiteral("") : q.value(i).toString(); };
+    const QVariantList row{questionNumber, text(0), text(1), text(2)};
     q.finish();
 
     const QSqlDatabase& db = m_dm.ADOConnectionGlb;
