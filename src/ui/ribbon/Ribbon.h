@@ -75,6 +75,10 @@ signals:
     // Emitted after the current tab changed.
     void tabChanged(int newIndex, int oldIndex);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     class Private;
     Private* d;
@@ -99,6 +103,12 @@ public:
     QList<QAction*> actions() const;
     QToolButton* button(const QAction* action) const;
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     class Private;
     Private* d;
@@ -110,4 +120,3 @@ QIcon icon(const QString& name);
 // True when the set has a picture of that name.
 bool has(const QString& name);
 } // namespace Icons
-
