@@ -1,6 +1,110 @@
-// Stub, defined by the import: filling a section of a bank from a text file.
+// "Заполнение базы данных классификатора": fills one section of a category's question bank from
+// a question file. The password and the chooser come first, then the file is asked for, read
+// whole and parsed; only a file with questions replaces the section, in one transaction, in the
+// bank of the category chosen in the chooser. Nothing changes on cancel or on any failure.
+#include "app/Forms.h"
 #include "app/TfrmClassificatorZorvek.h"
+#include "core/Global.h"
+#include "core/import/QuestionFile.h"
+#include "data/TfrmADODataModule.h"
+#include "editor/import/SectionImport.h"
+#include "select/TfrmOpenBD.h"
+#include "ui/Guarded.h"
+#include "ui/Messages.h"
+
+#include <QProgressDialog>
+
+namespace {
+
+// The file dialog's filter "Текстовые файлы *.txt|*.txt|Файлы Word *.doc|*.doc" in Qt's form.
+// A Word file is read as plain text like any other.
+const QString QuestionFileFilter = QStringLiteral("Текстовые файлы *.txt (*.txt);;Файлы Word *.doc (*.doc)");
+
+// Shows the messages of the reading; returns the notes for the closing message.
+QStringList showDiagnostics(QWidget* parent, const QList<QuestionFile::Diagnostic>& diagnostics)
+{
+    QStringList notes;
+    for (const QuestionFile::Diagnostic& d : diagnostics) {
+        if (d.kind == QuestionFile::Diagnostic::Kind::OutOfBounds)
+            Messages::warning(parent, d.text);
+        else
+            notes << d.text;
+    }
+    return notes;
+}
+
+} // namespace
 
 void TfrmClassificatorZorvek::actLoadTextExecute()
 {
+    if (!passwordConfirmed())
+        return;
+
+    // The chooser records the section of the section command pressed; it is asked afresh here,
+    // so a section chosen in an earlier mode does not count.
+    const QString previousSection = Global::NameRazdela;
+    Global::NameRazdela.clear();
+    Forms::frmOpenBD->exec();
+    const QString section = Global::NameRazdela;
+    const QString category = Global::NameKategorii;
+    if (section.isEmpty()) {
+        Global::NameRazdela = previousSection;
+        Messages::information(this, QStringLiteral("Раздел базы данных не выбран. Заполнение не выполнено, "
+                                                   "база данных не изменена."));
+        return;
+    }
+    if (category.isEmpty()) {
+        Messages::information(this, QStringLiteral("Категория специалиста не выбрана. Заполнение не выполнено, "
+                                                   "база данных не изменена."));
+        return;
+    }
+
+    const QString file = FileDialogs::openFileName(
+        this, QStringLiteral("Файл вопросов для «%1» категории «%2»").arg(section, category),
+        TfrmADODataModule::dataFolder(), QuestionFileFilter);
+    if (file.isEmpty())
+        return;
+
+    const QString caption = windowTitle();
+    guarded(this, [&] {
+        const QuestionFile::ParseResult parsed = SectionImport::readFile(file, section);
+        const QStringList notes = showDiagnostics(this, parsed.diagnostics);
+        if (parsed.questions.isEmpty()) {
+            Messages::warning(this, SectionImport::noQuestionsMessage(file, section));
+            return;
+        }
+
+        const int total = int(parsed.questions.size());
+        QProgressDialog progress(QStringLiteral("Запись вопросов в «%1»…").arg(section), QStringLiteral("Отмена"), 0,
+                                 total, this);
+        progress.setObjectName(QStringLiteral("ImportProgress"));
+        progress.setWindowTitle(windowTitle());
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(500);
+        int stored = 0;
+        try {
+            stored = SectionImport::storeQuestions(*Forms::frmADODataModule, category, section, parsed.questions, file,
+                                                   [&](int done, int) {
+                                                       progress.setValue(done);
+                                                       setWindowTitle(QString::number(done));
+                                                       return !progress.wasCanceled();
+                                                   });
+        } catch (...) {
+            setWindowTitle(caption);
+            throw;
+        }
+        progress.reset();
+        if (stored < 0) {
+            setWindowTitle(caption);
+            Messages::information(this, QStringLiteral("Заполнение прервано. Раздел «%1» не изменён.").arg(section));
+            return;
+        }
+        // The caption keeps the number of questions stored.
+        setWindowTitle(QString::number(stored));
+        QString done = QStringLiteral("В раздел «%1» категории «%2» записано вопросов: %3.")
+                           .arg(section, category, QString::number(stored));
+        if (!notes.isEmpty())
+            done += QLatin1Char('\n') + notes.join(QLatin1Char('\n'));
+        Messages::information(this, done);
+    });
 }
