@@ -60,6 +60,7 @@ TPasswordDlg::TPasswordDlg(QWidget* parent) : QDialog(parent)
     layout->addWidget(CancelBtn, 2, 1);
     layout->addWidget(Label2, 2, 0, 2, 1, Qt::AlignTop);
     layout->setColumnStretch(0, 1);
+    layout->setRowStretch(3, 1);
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));

@@ -127,6 +127,7 @@ void TfrmOpenBD::buildLayout()
     Label1 = makeLabel(this, "Label1", Qt::black, 12);
     Label2 = makeLabel(this, "Label2", blue, 12);
     Label2->setText(QStringLiteral("Категория специалиста - "));
+    Label2->setWordWrap(false);
     Label3 = makeLabel(this, "Label3", blue, 12);
     Label5 = makeLabel(this, "Label5", blue, 12);
     for (QLabel* l : {Label2, Label3, Label5})
@@ -155,8 +156,9 @@ void TfrmOpenBD::buildLayout()
     body->addWidget(Label1);
     body->addWidget(DBLookupComboBox);
     auto* chosen = new QHBoxLayout;
-    chosen->addWidget(Label2);
-    chosen->addWidget(Label3, 1);
+    chosen->setSpacing(4);
+    chosen->addWidget(Label2, 0, Qt::AlignTop);
+    chosen->addWidget(Label3, 1, Qt::AlignTop);
     body->addLayout(chosen);
     body->addWidget(Label5);
     body->addStretch(1);

@@ -8,11 +8,14 @@
 #include "core/Global.h"
 #include "select/TfrmOpenBD.h"
 #include "ui/Messages.h"
+#include "ui/ribbon/Ribbon.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QAbstractItemView>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -36,6 +39,11 @@ int main(int argc, char* argv[])
         widget->grab().save(out.filePath(name));
     };
     save(w, QStringLiteral("main.png"));
+    w->Ribbon1->setCurrentTab(0);
+    save(w, QStringLiteral("main_tab1.png"));
+    w->Ribbon1->setCurrentTab(1);
+    save(w, QStringLiteral("main_tab2.png"));
+    w->Ribbon1->setCurrentTab(2);
 
     for (const char* cmd : {"actPersonal", "actCategorii", "actCriterii", "actDopuski", "actVoprosyToRazdely",
                             "actGurnalAll"}) {
@@ -57,6 +65,20 @@ int main(int argc, char* argv[])
     chooser->pickCategory(7);
     save(chooser, QStringLiteral("chooser_position7.png"));
     chooser->hide();
+
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        // The list drops down by itself on activation, once: closing it must not open it again.
+        TfrmOpenBD::autoDropDown = true;
+        chooser->show();
+        chooser->activateWindow();
+        QTest::qWait(800);
+        qWarning("list open after activation: %d", chooser->DBLookupComboBox->view()->isVisible());
+        QGuiApplication::primaryScreen()->grabWindow(0).save(out.filePath(QStringLiteral("chooser_dropdown.png")));
+        chooser->DBLookupComboBox->hidePopup();
+        QTest::qWait(800);
+        qWarning("list open after closing it: %d", chooser->DBLookupComboBox->view()->isVisible());
+        chooser->hide();
+    }
 
     Forms::PasswordDlg->show();
     QTest::keyClicks(Forms::PasswordDlg->Password, QStringLiteral("1234"));
