@@ -23,15 +23,18 @@ const QByteArray& generatedFile()
     static const QByteArray bytes = [] {
         QString t = QStringLiteral("Раздел 5. Работы на контактной сети\r\n");
         for (int i = 1; i <= QuestionCount; ++i) {
-            t += QStringLiteral("5.%1. Какие меры безопасности обязательны при работе № %1 на контактной сети "
-                                "под напряжением?\r\n")
-                     .arg(i);
+            t +=
+                QStringLiteral("5.%1. Какие меры безопасности обязательны при работе № %1 на контактной сети "
+                               "под напряжением?\r\n")
+                    .arg(i);
             if (i % 3 == 0)
                 t += QStringLiteral("а) Участки переменного тока\r\n");
             if (i % 4 == 0)
                 t += QStringLiteral("Укажите полный перечень мер.\r\n");
-            t += QStringLiteral("Отв.1. Снять напряжение, проверить его отсутствие и наложить заземление\r\nВерно\r\n");
-            t += QStringLiteral("Отв.2. Достаточно предупредить энергодиспетчера\r\nо начале работ\r\nНеверно\r\n");
+            t += QStringLiteral(
+                "Отв.1. Снять напряжение, проверить его отсутствие и наложить заземление\r\nВерно\r\n");
+            t += QStringLiteral(
+                "Отв.2. Достаточно предупредить энергодиспетчера\r\nо начале работ\r\nНеверно\r\n");
             if (i % 2)
                 t += QStringLiteral("Отв.3. Никаких особых мер не требуется\r\nНеверно, неполный ответ\r\n");
         }
@@ -75,7 +78,8 @@ void BM_ImportFile(benchmark::State& state)
         dm.openMainDatabase(TfrmADODataModule::dataFolder());
         const QString category = DemoData::categoryNames().at(2);
         for (auto _ : state) {
-            const SectionImport::Result r = SectionImport::importFile(dm, category, QStringLiteral("Раздел_5"), file);
+            const SectionImport::Result r =
+                SectionImport::importFile(dm, category, QStringLiteral("Раздел_5"), file);
             if (r.stored != QuestionCount)
                 state.SkipWithError("wrong number of questions stored");
         }

@@ -19,7 +19,8 @@ bool carriesParagraphSeparator(const Question& q)
     if (q.text.contains(QChar::ParagraphSeparator))
         return true;
     for (int k = 0; k < q.answerCount; ++k) {
-        if (q.answers[k].text.contains(QChar::ParagraphSeparator) || q.answers[k].flag.contains(QChar::ParagraphSeparator))
+        if (q.answers[k].text.contains(QChar::ParagraphSeparator) ||
+            q.answers[k].flag.contains(QChar::ParagraphSeparator))
             return true;
     }
     return false;
@@ -44,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const Question& q : r.questions) {
         if (q.answerCount != 2 && q.answerCount != 3)
             abort();
-        if (!q.text.endsWith(u'\r') || !q.answers[0].text.endsWith(u'\r') || !q.answers[1].text.endsWith(u'\r'))
+        if (!q.text.endsWith(u'\r') || !q.answers[0].text.endsWith(u'\r') ||
+            !q.answers[1].text.endsWith(u'\r'))
             abort();
         if (!isFlagLine(q.answers[0].flag) || !isFlagLine(q.answers[1].flag))
             abort();

@@ -77,7 +77,8 @@ int runExport(const QStringList& args)
         Cli::err() << "zorvek-cli: " << section << ", вопрос № " << p.number << ": " << p.reason
                    << " — при загрузке файла он изменится\n";
     if (r.utf8)
-        Cli::err() << "zorvek-cli: в текстах есть знаки, которых нет в кодировке Windows-1251; файл записан в UTF-8\n";
+        Cli::err() << "zorvek-cli: в текстах есть знаки, которых нет в кодировке Windows-1251; файл записан "
+                      "в UTF-8\n";
 
     if (a.positional().isEmpty()) {
         Cli::out().flush();
@@ -91,7 +92,8 @@ int runExport(const QStringList& args)
             return Cli::fail(QStringLiteral("не удалось записать файл «%1»: %2")
                                  .arg(QDir::toNativeSeparators(a.positional().first()), out.errorString()));
     }
-    Cli::err() << "Выгружено вопросов: " << r.count << " (категория «" << category << "», " << section << ")\n";
+    Cli::err() << "Выгружено вопросов: " << r.count << " (категория «" << category << "», " << section
+               << ")\n";
     return 0;
 }
 
@@ -112,12 +114,15 @@ int runCheck(const QStringList& args)
 } // namespace
 
 ZORVEK_CLI_COMMAND(QStringLiteral("import"), QStringLiteral("import --category НАЗВАНИЕ --section N ФАЙЛ"),
-                   QStringLiteral("заменить раздел N базы вопросов категории вопросами текстового файла"), runImport);
-ZORVEK_CLI_COMMAND(QStringLiteral("export"), QStringLiteral("export --category НАЗВАНИЕ --section N [ФАЙЛ]"),
-                   QStringLiteral("выгрузить раздел в текстовый файл (Windows-1251), который загружается обратно "
-                                  "командой import; без ФАЙЛА — в стандартный вывод"),
-                   runExport);
-ZORVEK_CLI_COMMAND(QStringLiteral("check"), QStringLiteral("check"),
-                   QStringLiteral("проверить базы вопросов и критерии оценки: по строке на замечание; код 1, если "
-                                  "замечания есть"),
-                   runCheck);
+                   QStringLiteral("заменить раздел N базы вопросов категории вопросами текстового файла"),
+                   runImport);
+ZORVEK_CLI_COMMAND(
+    QStringLiteral("export"), QStringLiteral("export --category НАЗВАНИЕ --section N [ФАЙЛ]"),
+    QStringLiteral("выгрузить раздел в текстовый файл (Windows-1251), который загружается обратно "
+                   "командой import; без ФАЙЛА — в стандартный вывод"),
+    runExport);
+ZORVEK_CLI_COMMAND(
+    QStringLiteral("check"), QStringLiteral("check"),
+    QStringLiteral("проверить базы вопросов и критерии оценки: по строке на замечание; код 1, если "
+                   "замечания есть"),
+    runCheck);

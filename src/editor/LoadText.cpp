@@ -54,8 +54,9 @@ void TfrmClassificatorZorvek::actLoadTextExecute()
         return;
     }
     if (category.isEmpty()) {
-        Messages::information(this, QStringLiteral("Категория специалиста не выбрана. Заполнение не выполнено, "
-                                                   "база данных не изменена."));
+        Messages::information(this,
+                              QStringLiteral("Категория специалиста не выбрана. Заполнение не выполнено, "
+                                             "база данных не изменена."));
         return;
     }
 
@@ -75,16 +76,16 @@ void TfrmClassificatorZorvek::actLoadTextExecute()
         }
 
         const int total = int(parsed.questions.size());
-        QProgressDialog progress(QStringLiteral("Запись вопросов в «%1»…").arg(section), QStringLiteral("Отмена"), 0,
-                                 total, this);
+        QProgressDialog progress(QStringLiteral("Запись вопросов в «%1»…").arg(section),
+                                 QStringLiteral("Отмена"), 0, total, this);
         progress.setObjectName(QStringLiteral("ImportProgress"));
         progress.setWindowTitle(windowTitle());
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(500);
         int stored = 0;
         try {
-            stored = SectionImport::storeQuestions(*Forms::frmADODataModule, category, section, parsed.questions, file,
-                                                   [&](int done, int) {
+            stored = SectionImport::storeQuestions(*Forms::frmADODataModule, category, section,
+                                                   parsed.questions, file, [&](int done, int) {
                                                        progress.setValue(done);
                                                        setWindowTitle(QString::number(done));
                                                        return !progress.wasCanceled();
@@ -96,7 +97,8 @@ void TfrmClassificatorZorvek::actLoadTextExecute()
         progress.reset();
         if (stored < 0) {
             setWindowTitle(caption);
-            Messages::information(this, QStringLiteral("Заполнение прервано. Раздел «%1» не изменён.").arg(section));
+            Messages::information(
+                this, QStringLiteral("Заполнение прервано. Раздел «%1» не изменён.").arg(section));
             return;
         }
         // The caption keeps the number of questions stored.

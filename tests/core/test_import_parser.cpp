@@ -94,7 +94,8 @@ void TestImportParser::goldenCases()
     QVERIFY(expected.first().startsWith(QStringLiteral("раздел: ")));
     const QString section = expected.first().mid(8);
 
-    const ParseResult r = parseBytes(readFile(dir + QStringLiteral("/input.txt")), QuestionFile::sectionMarker(section));
+    const ParseResult r =
+        parseBytes(readFile(dir + QStringLiteral("/input.txt")), QuestionFile::sectionMarker(section));
     const QStringList actual = dump(section, r);
     for (qsizetype i = 0; i < std::min(actual.size(), expected.size()); ++i)
         QCOMPARE(actual[i], expected[i]);
@@ -105,19 +106,32 @@ void TestImportParser::labelScan_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("text");
-    QTest::newRow("blank after label") << "Отв.1. Текст" << "Текст";
-    QTest::newRow("no blank") << "Отв.1.Текст" << "Текст";
-    QTest::newRow("blank before digit") << "Отв. 1. Текст" << " Текст";
-    QTest::newRow("label only") << "Отв.2." << "";
-    QTest::newRow("shorter than label") << "Отв" << "";
-    QTest::newRow("seven characters") << "Отв.2.Я" << "Я";
-    QTest::newRow("digit in 7th place dropped") << "Отв.1.5 В" << " В";
-    QTest::newRow("full stops from 8th dropped") << "Отв.1..... конец" << " конец";
-    QTest::newRow("Latin letter in 7th dropped") << "Отв.1.ABC" << "BC";
-    QTest::newRow("Ё is not in the range") << "Отв.1.Ёж" << "ж";
-    QTest::newRow("ё in 8th kept") << "Отв.1. ёж" << "ёж";
-    QTest::newRow("only full stops") << "Отв.1...." << "";
-    QTest::newRow("я is in the range") << "Отв.1.я" << "я";
+    QTest::newRow("blank after label") << "Отв.1. Текст"
+                                       << "Текст";
+    QTest::newRow("no blank") << "Отв.1.Текст"
+                              << "Текст";
+    QTest::newRow("blank before digit") << "Отв. 1. Текст"
+                                        << " Текст";
+    QTest::newRow("label only") << "Отв.2."
+                                << "";
+    QTest::newRow("shorter than label") << "Отв"
+                                        << "";
+    QTest::newRow("seven characters") << "Отв.2.Я"
+                                      << "Я";
+    QTest::newRow("digit in 7th place dropped") << "Отв.1.5 В"
+                                                << " В";
+    QTest::newRow("full stops from 8th dropped") << "Отв.1..... конец"
+                                                 << " конец";
+    QTest::newRow("Latin letter in 7th dropped") << "Отв.1.ABC"
+                                                 << "BC";
+    QTest::newRow("Ё is not in the range") << "Отв.1.Ёж"
+                                           << "ж";
+    QTest::newRow("ё in 8th kept") << "Отв.1. ёж"
+                                   << "ёж";
+    QTest::newRow("only full stops") << "Отв.1...."
+                                     << "";
+    QTest::newRow("я is in the range") << "Отв.1.я"
+                                       << "я";
 }
 
 void TestImportParser::labelScan()
@@ -131,11 +145,16 @@ void TestImportParser::sectionMarker_data()
 {
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("marker");
-    QTest::newRow("Раздел_3") << "Раздел_3" << "3.";
-    QTest::newRow("Раздел_9") << "Раздел_9" << "9.";
-    QTest::newRow("first digit") << "Раздел_12" << "1.";
-    QTest::newRow("none chosen") << "" << "";
-    QTest::newRow("no digit") << "Раздел_" << "";
+    QTest::newRow("Раздел_3") << "Раздел_3"
+                              << "3.";
+    QTest::newRow("Раздел_9") << "Раздел_9"
+                              << "9.";
+    QTest::newRow("first digit") << "Раздел_12"
+                                 << "1.";
+    QTest::newRow("none chosen") << ""
+                                 << "";
+    QTest::newRow("no digit") << "Раздел_"
+                              << "";
 }
 
 void TestImportParser::sectionMarker()
@@ -179,9 +198,9 @@ void TestImportParser::cp1251EncodeRefusesForeignCharacters()
 void TestImportParser::outOfBoundsShownOncePerQuestion()
 {
     // Two questions; the second is cut after its first flag line, followed by blank lines.
-    const ParseResult r = parseLines(QStringLiteral("Раздел_1"),
-                                     {"T", "1.1. q", "Отв.1. a", "Верно", "Отв.2. b", "Неверно", "1.2. r",
-                                      "Отв.1. c", "Неверно", "", ""});
+    const ParseResult r =
+        parseLines(QStringLiteral("Раздел_1"), {"T", "1.1. q", "Отв.1. a", "Верно", "Отв.2. b", "Неверно",
+                                                "1.2. r", "Отв.1. c", "Неверно", "", ""});
     QCOMPARE(r.questions.size(), 1);
     int outOfBounds = 0;
     for (const Diagnostic& d : r.diagnostics) {

@@ -35,10 +35,11 @@ QList<Question> sampleQuestions(int section)
         make(QStringLiteral("Вопрос из редактора\nвторая строка"), QStringLiteral("5 метров"),
              QStringLiteral("Неверно                "), QStringLiteral("  10 метров\r\nили больше"),
              QStringLiteral("Ответ верно.")),
-        make(QStringLiteral("  с отступом %1.5 «кавычки» — тире\r").arg(section), QStringLiteral("\rТекст ниже\r"),
-             QStringLiteral("верно"), QStringLiteral("(а) скобка"), QStringLiteral("Неверно"),
-             QStringLiteral("Отв.3. внутри"), QStringLiteral("Верно")),
-        make(QString(), QString(), QStringLiteral("Верно"), QStringLiteral("Ёлка"), QStringLiteral("Неверно")),
+        make(QStringLiteral("  с отступом %1.5 «кавычки» — тире\r").arg(section),
+             QStringLiteral("\rТекст ниже\r"), QStringLiteral("верно"), QStringLiteral("(а) скобка"),
+             QStringLiteral("Неверно"), QStringLiteral("Отв.3. внутри"), QStringLiteral("Верно")),
+        make(QString(), QString(), QStringLiteral("Верно"), QStringLiteral("Ёлка"),
+             QStringLiteral("Неверно")),
     };
 }
 
@@ -61,7 +62,8 @@ void TestImportWriter::exactLayout()
 {
     const QList<Question> qs = {
         make(QStringLiteral("12. Вопрос\rвторая\r"), QStringLiteral("Да\r"), QStringLiteral("Верно"),
-             QStringLiteral("5 В\r"), QStringLiteral("Неверно"), QStringLiteral("\rниже\r"), QStringLiteral("Неверно")),
+             QStringLiteral("5 В\r"), QStringLiteral("Неверно"), QStringLiteral("\rниже\r"),
+             QStringLiteral("Неверно")),
     };
     const QString text = format(QStringLiteral("Раздел_3"), u"3.", qs);
     QCOMPARE(text, QStringLiteral("Раздел_3\r\n3.12. Вопрос\r\nвторая\r\nОтв.1.Да\r\nВерно\r\n"
@@ -112,7 +114,8 @@ void TestImportWriter::namesQuestionsThatCannotPass_data()
         << make("Q", "Всё верно", "Верно", "b", "Неверно", "Отв.", "Неверно") << "";
     QTest::newRow("empty flag") << make("Q", "a", "Верно", "b", "") << "отметка ответа 2";
     QTest::newRow("answer begins with a full stop")
-        << make("Q", "a", "Верно", "b", "Неверно", "...и так далее", "Неверно") << "ответ 3 начинается с точки";
+        << make("Q", "a", "Верно", "b", "Неверно", "...и так далее", "Неверно")
+        << "ответ 3 начинается с точки";
 }
 
 void TestImportWriter::namesQuestionsThatCannotPass()

@@ -79,20 +79,24 @@ void TestBankCheck::findsPlantedFaults_data()
     QTest::newRow("gap in Индекс")
         << bank(0) << QStringList{"Delete From Раздел_2 Where Индекс = 3"}
         << QStringList{c0 + "Раздел_2: пропущен номер Индекс 3",
-                       c0 + "Раздел_2: в «Количество_вопросов_по_разделам» указано 12 вопросов, в разделе 11"};
+                       c0 +
+                           "Раздел_2: в «Количество_вопросов_по_разделам» указано 12 вопросов, в разделе 11"};
 
     const int p5 = 5;
     const int s5 = sectionWithQuota(p5);
     const int quota = DemoData::quotas(p5).at(s5);
     QTest::newRow("short quota")
         << bank(p5)
-        << QStringList{QStringLiteral("Update Раздел_%1 Set Вопрос = Replace(Вопрос, 'а) Участки переменного тока', '') "
-                                      "|| 'б) Участки постоянного тока'")
+        << QStringList{QStringLiteral(
+                           "Update Раздел_%1 Set Вопрос = Replace(Вопрос, 'а) Участки переменного тока', '') "
+                           "|| 'б) Участки постоянного тока'")
                            .arg(s5)}
-        << QStringList{QStringLiteral("«%1», Раздел_%2: для участков переменного тока нужно %3 вопросов, подходящих только 0")
-                           .arg(names[p5])
-                           .arg(s5)
-                           .arg(quota)};
+        << QStringList{
+               QStringLiteral(
+                   "«%1», Раздел_%2: для участков переменного тока нужно %3 вопросов, подходящих только 0")
+                   .arg(names[p5])
+                   .arg(s5)
+                   .arg(quota)};
 
     const QList<int> q2 = DemoData::quotas(2);
     int sum2 = 0;
@@ -103,19 +107,25 @@ void TestBankCheck::findsPlantedFaults_data()
         << QStringList{QStringLiteral("Update Критерии_оценки Set Кол_вопросов = Кол_вопросов + 1 "
                                       "Where Категория_специалиста = '%1'")
                            .arg(names[2])}
-        << QStringList{QStringLiteral("«%1»: Критерии_оценки: Кол_вопросов = %2, а сумма По_разделу_1 … По_разделу_9 = %3")
-                           .arg(names[2])
-                           .arg(sum2 + 1)
-                           .arg(sum2)};
+        << QStringList{
+               QStringLiteral(
+                   "«%1»: Критерии_оценки: Кол_вопросов = %2, а сумма По_разделу_1 … По_разделу_9 = %3")
+                   .arg(names[2])
+                   .arg(sum2 + 1)
+                   .arg(sum2)};
 
     QTest::newRow("odd flag")
         << bank(3) << QStringList{"Update Раздел_1 Set Верно_Неверно_2 = '  Да  ' Where Индекс = 4"}
-        << QStringList{QStringLiteral("«%1», Раздел_1, вопрос № 4: отметка ответа 2 «Да» не начинается с «Верно» или «Неверно»")
-                           .arg(names[3])};
+        << QStringList{
+               QStringLiteral(
+                   "«%1», Раздел_1, вопрос № 4: отметка ответа 2 «Да» не начинается с «Верно» или «Неверно»")
+                   .arg(names[3])};
 
     QTest::newRow("thresholds out of order")
         << MainFile
-        << QStringList{QStringLiteral("Update Критерии_оценки Set Хорошо = Отлично Where Категория_специалиста = '%1'").arg(names[1])}
+        << QStringList{QStringLiteral(
+                           "Update Критерии_оценки Set Хорошо = Отлично Where Категория_специалиста = '%1'")
+                           .arg(names[1])}
         << QStringList{QStringLiteral("«%1»: Критерии_оценки: пороги не по порядку").arg(names[1])};
 
     QTest::newRow("registered count")
@@ -123,7 +133,9 @@ void TestBankCheck::findsPlantedFaults_data()
         << QStringList{QStringLiteral("Update Количество_вопросов_по_разделам Set Количество_вопросов = 99 "
                                       "Where Категория_специалиста = '%1' And Название_раздела = 'Раздел_4'")
                            .arg(names[4])}
-        << QStringList{QStringLiteral("«%1», Раздел_4: в «Количество_вопросов_по_разделам» указано 99 вопросов").arg(names[4])};
+        << QStringList{
+               QStringLiteral("«%1», Раздел_4: в «Количество_вопросов_по_разделам» указано 99 вопросов")
+                   .arg(names[4])};
 
     QTest::newRow("missing section and Выбор")
         << bank(8) << QStringList{"Drop Table Раздел_7", "Drop Table Выбор"}
@@ -132,10 +144,11 @@ void TestBankCheck::findsPlantedFaults_data()
 
     QTest::newRow("columns out of order")
         << bank(7)
-        << QStringList{"Drop Table Раздел_6",
-                       "Create Table Раздел_6 (Индекс Integer Primary Key, Фото Blob, Вопрос Text, Ответ_1 Text, "
-                       "Верно_Неверно_1 Text, Ответ_2 Text, Верно_Неверно_2 Text, Ответ_3 Text, Верно_Неверно_3 Text, "
-                       "Количество_ответов SmallInt)"}
+        << QStringList{"Drop Table Раздел_6", "Create Table Раздел_6 (Индекс Integer Primary Key, Фото Blob, "
+                                              "Вопрос Text, Ответ_1 Text, "
+                                              "Верно_Неверно_1 Text, Ответ_2 Text, Верно_Неверно_2 Text, "
+                                              "Ответ_3 Text, Верно_Неверно_3 Text, "
+                                              "Количество_ответов SmallInt)"}
         << QStringList{QStringLiteral("«%1», Раздел_6: столбцы «Индекс, Фото, Вопрос").arg(names[7])};
 }
 
@@ -148,8 +161,10 @@ void TestBankCheck::findsPlantedFaults()
     alter(data, file, statements);
     const QStringList problems = check(data);
     for (const QString& line : expected) {
-        const bool found = std::any_of(problems.cbegin(), problems.cend(), [&](const QString& p) { return p.startsWith(line); });
-        QVERIFY2(found, qPrintable(QStringLiteral("нет строки «%1» среди:\n%2").arg(line, problems.join(u'\n'))));
+        const bool found = std::any_of(problems.cbegin(), problems.cend(),
+                                       [&](const QString& p) { return p.startsWith(line); });
+        QVERIFY2(found,
+                 qPrintable(QStringLiteral("нет строки «%1» среди:\n%2").arg(line, problems.join(u'\n'))));
     }
     QVERIFY2(problems.size() <= expected.size() + 1, qPrintable(problems.join(u'\n')));
 }

@@ -11,7 +11,8 @@
 
 namespace {
 
-struct Run {
+struct Run
+{
     int status;
     QString out;
     QString err;
@@ -24,7 +25,8 @@ Run cli(const QStringList& args)
     p.start(QStringLiteral(ZORVEK_CLI), args);
     if (!p.waitForFinished(60000))
         qFatal("zorvek-cli did not finish");
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
 }
 
 QString writeFile(const TestDataFolder& data, const QString& name, const QByteArray& bytes)
@@ -52,12 +54,14 @@ void TestImportCli::importPrintsCountAndDiagnostics()
     TestDataFolder data;
     const QString category = DemoData::categoryNames().at(0);
     // Two questions, then a third cut off after its first flag line.
-    const QByteArray text = "T\r\n9.1. q\r\n\xCE\xF2\xE2.1. a\r\n\xC2\xE5\xF0\xED\xEE\r\n\xCE\xF2\xE2.2. b\r\n"
-                            "\xCD\xE5\xE2\xE5\xF0\xED\xEE\r\n9.2. r\r\n\xCE\xF2\xE2.1. c\r\n\xC2\xE5\xF0\xED\xEE\r\n"
-                            "\xCE\xF2\xE2.2. d\r\n\xC2\xE5\xF0\xED\xEE\r\n9.3. s\r\n\xCE\xF2\xE2.1. e\r\n\xC2\xE5\xF0\xED\xEE\r\n";
+    const QByteArray text =
+        "T\r\n9.1. q\r\n\xCE\xF2\xE2.1. a\r\n\xC2\xE5\xF0\xED\xEE\r\n\xCE\xF2\xE2.2. b\r\n"
+        "\xCD\xE5\xE2\xE5\xF0\xED\xEE\r\n9.2. r\r\n\xCE\xF2\xE2.1. c\r\n\xC2\xE5\xF0\xED\xEE\r\n"
+        "\xCE\xF2\xE2.2. d\r\n\xC2\xE5\xF0\xED\xEE\r\n9.3. s\r\n\xCE\xF2\xE2.1. "
+        "e\r\n\xC2\xE5\xF0\xED\xEE\r\n";
     const QString file = writeFile(data, QStringLiteral("q.txt"), text);
-    const Run r = cli({QStringLiteral("import"), QStringLiteral("--category"), category, QStringLiteral("--section"),
-                       QStringLiteral("9"), file});
+    const Run r = cli({QStringLiteral("import"), QStringLiteral("--category"), category,
+                       QStringLiteral("--section"), QStringLiteral("9"), file});
     QCOMPARE(r.status, 0);
     QVERIFY2(r.out.contains(QStringLiteral("Записано вопросов: 2")), qPrintable(r.out));
     QCOMPARE(r.err.count(QStringLiteral("Ошибка превышения границ")), 1);
@@ -70,8 +74,8 @@ void TestImportCli::importFailuresChangeNothing()
     const QString category = DemoData::categoryNames().at(1);
     const QString bank = data.filePath(Categories::bankFileForPosition(1));
     const QByteArray before = fileChecksum(bank);
-    const QStringList base{QStringLiteral("import"), QStringLiteral("--category"), category, QStringLiteral("--section"),
-                           QStringLiteral("2")};
+    const QStringList base{QStringLiteral("import"), QStringLiteral("--category"), category,
+                           QStringLiteral("--section"), QStringLiteral("2")};
 
     Run r = cli(base + QStringList{data.filePath(QStringLiteral("нет.txt"))});
     QCOMPARE(r.status, 1);
@@ -81,14 +85,15 @@ void TestImportCli::importFailuresChangeNothing()
     QCOMPARE(r.status, 1);
     QVERIFY(r.err.contains(QStringLiteral("не найдено ни одного вопроса")));
 
-    r = cli({QStringLiteral("import"), QStringLiteral("--category"), category, QStringLiteral("--section"), QStringLiteral("0"),
-             QStringLiteral("x.txt")});
+    r = cli({QStringLiteral("import"), QStringLiteral("--category"), category, QStringLiteral("--section"),
+             QStringLiteral("0"), QStringLiteral("x.txt")});
     QCOMPARE(r.status, 1);
 
     // Another program holds the bank for writing: the import is refused and changes nothing.
-    const QString good = writeFile(data, QStringLiteral("good.txt"),
-                                   "T\r\n2.1. q\r\n\xCE\xF2\xE2.1. a\r\n\xC2\xE5\xF0\xED\xEE\r\n\xCE\xF2\xE2.2. b\r\n"
-                                   "\xC2\xE5\xF0\xED\xEE\r\n");
+    const QString good =
+        writeFile(data, QStringLiteral("good.txt"),
+                  "T\r\n2.1. q\r\n\xCE\xF2\xE2.1. a\r\n\xC2\xE5\xF0\xED\xEE\r\n\xCE\xF2\xE2.2. b\r\n"
+                  "\xC2\xE5\xF0\xED\xEE\r\n");
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
         Db::openDatabaseFile(db, bank);
@@ -111,8 +116,8 @@ void TestImportCli::exportThenImportThenCheck()
     TestDataFolder data;
     const QString category = DemoData::categoryNames().at(3);
     const QString out = data.filePath(QStringLiteral("раздел.txt"));
-    Run r = cli({QStringLiteral("export"), QStringLiteral("--category"), category, QStringLiteral("--section"),
-                 QStringLiteral("Раздел_5"), out});
+    Run r = cli({QStringLiteral("export"), QStringLiteral("--category"), category,
+                 QStringLiteral("--section"), QStringLiteral("Раздел_5"), out});
     QCOMPARE(r.status, 0);
     QVERIFY2(r.err.contains(QStringLiteral("Выгружено вопросов: 12")), qPrintable(r.err));
 
@@ -145,8 +150,10 @@ void TestImportCli::checkReportsAPlantedGap()
     QSqlDatabase::removeDatabase(QStringLiteral("gap"));
     const Run r = cli({QStringLiteral("check")});
     QCOMPARE(r.status, 1);
-    QVERIFY2(r.out.contains(QStringLiteral("«%1», Раздел_1: пропущен номер Индекс 5").arg(DemoData::categoryNames().at(2))),
-             qPrintable(r.out));
+    QVERIFY2(
+        r.out.contains(
+            QStringLiteral("«%1», Раздел_1: пропущен номер Индекс 5").arg(DemoData::categoryNames().at(2))),
+        qPrintable(r.out));
 }
 
 QTEST_MAIN(TestImportCli)

@@ -36,14 +36,17 @@ QByteArray sampleFile()
 {
     QString t = QStringLiteral("Раздел 3. Проверка\r\n");
     for (int i = 1; i <= 5; ++i) {
-        t += QStringLiteral("3.%1. Вопрос %1\r\nвторая строка\r\nОтв.1. Первый %1\r\nВерно\r\nОтв.2. Второй\r\nНеверно\r\n").arg(i);
+        t += QStringLiteral("3.%1. Вопрос %1\r\nвторая строка\r\nОтв.1. Первый %1\r\nВерно\r\nОтв.2. "
+                            "Второй\r\nНеверно\r\n")
+                 .arg(i);
         if (i % 2)
             t += QStringLiteral("Отв.3. Третий\r\nОтвет неверно\r\n");
     }
     return cp1251(t);
 }
 
-struct Row {
+struct Row
+{
     int index;
     QStringList values; // every column after Индекс, NULL shown as "<NULL>"
 };
@@ -55,7 +58,8 @@ QList<Row> sectionRows(const QString& bankPath, const QString& section)
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("rows"));
         Db::openDatabaseFile(db, bankPath);
-        QSqlQuery q = Db::exec(db, QStringLiteral("Select * From ") + section + QStringLiteral(" Order By Индекс"));
+        QSqlQuery q =
+            Db::exec(db, QStringLiteral("Select * From ") + section + QStringLiteral(" Order By Индекс"));
         while (q.next()) {
             Row r{q.value(0).toInt(), {}};
             for (int c = 1; c < 10; ++c)
@@ -193,8 +197,9 @@ void TestImportService::cancelledProgressRollsBack()
         text += QStringLiteral("4.%1. q\r\nОтв.1. a\r\nВерно\r\nОтв.2. b\r\nНеверно\r\n").arg(i);
     const QString file = writeFile(data, QStringLiteral("много.txt"), cp1251(text));
     const QByteArray before = fileChecksum(bankPath(data, 3));
-    const SectionImport::Result r = SectionImport::importFile(
-        dm, DemoData::categoryNames().at(3), QStringLiteral("Раздел_4"), file, [](int stored, int) { return stored < 300; });
+    const SectionImport::Result r =
+        SectionImport::importFile(dm, DemoData::categoryNames().at(3), QStringLiteral("Раздел_4"), file,
+                                  [](int stored, int) { return stored < 300; });
     QCOMPARE(r.stored, -1);
     QCOMPARE(fileChecksum(bankPath(data, 3)), before);
 }
@@ -219,7 +224,8 @@ void TestImportService::failureHalfWayRollsBack()
         SectionImport::replaceSection(dm.ADOConnection, QStringLiteral("Раздел_5"), qs);
         QFAIL("the broken question was stored");
     } catch (const zorvek::Error& e) {
-        QVERIFY2(e.message().startsWith(QStringLiteral("Ошибка при записи вопроса № 3")), qPrintable(e.message()));
+        QVERIFY2(e.message().startsWith(QStringLiteral("Ошибка при записи вопроса № 3")),
+                 qPrintable(e.message()));
     }
     dm.ADOConnection.close();
     QCOMPARE(fileChecksum(bankPath(data, 4)), before);
@@ -233,8 +239,9 @@ void TestImportService::refusesWhatIsNotASection()
 {
     TestDataFolder data;
     const QString file = writeFile(data, QStringLiteral("ф.txt"), sampleFile());
-    for (const QString& section : {QString(), QStringLiteral("Раздел_"), QStringLiteral("Журнал"),
-                                   QStringLiteral("Раздел_1; DROP TABLE Выбор"), QStringLiteral("Раздел_10")}) {
+    for (const QString& section :
+         {QString(), QStringLiteral("Раздел_"), QStringLiteral("Журнал"),
+          QStringLiteral("Раздел_1; DROP TABLE Выбор"), QStringLiteral("Раздел_10")}) {
         try {
             SectionImport::readFile(file, section);
             QFAIL(qPrintable(section));

@@ -29,7 +29,9 @@ QByteArray questions(int section, int count, bool cutLast = false)
 {
     QString t = QStringLiteral("Заголовок\r\n");
     for (int i = 1; i <= count; ++i)
-        t += QStringLiteral("%1.%2. Вопрос %2\r\nОтв.1. Да\r\nВерно\r\nОтв.2. Нет\r\nНеверно\r\n").arg(section).arg(i);
+        t += QStringLiteral("%1.%2. Вопрос %2\r\nОтв.1. Да\r\nВерно\r\nОтв.2. Нет\r\nНеверно\r\n")
+                 .arg(section)
+                 .arg(i);
     if (cutLast)
         t += QStringLiteral("%1.99. Оборванный\r\nОтв.1. Да\r\nВерно\r\n").arg(section);
     return QuestionFile::encode(t);
@@ -95,7 +97,10 @@ class TestImportWindow : public QObject
         return f.fileName();
     }
 
-    QString bank(int position1) const { return m_data->filePath(Categories::bankFileForPosition(position1 - 1)); }
+    QString bank(int position1) const
+    {
+        return m_data->filePath(Categories::bankFileForPosition(position1 - 1));
+    }
 
     int count(Messages::Kind kind, const QString& text) const
     {

@@ -8,19 +8,22 @@
 
 namespace QuestionFile {
 
-struct Answer {
+struct Answer
+{
     QString text;
     QString flag;
 };
 
-struct Question {
+struct Question
+{
     QString text;
     std::array<Answer, 3> answers; // answers[2] is used only when answerCount is 3
     int answerCount = 2;
     int line = 0; // line of the file on which the question starts (1-based); 0 when not from a file
 };
 
-struct Diagnostic {
+struct Diagnostic
+{
     enum class Kind {
         OutOfBounds,       // the file ended before the second answer's label line
         TruncatedQuestion, // the file ended before the second answer's flag line
@@ -30,7 +33,8 @@ struct Diagnostic {
     QString text;
 };
 
-struct ParseResult {
+struct ParseResult
+{
     QList<Question> questions;
     QList<Diagnostic> diagnostics;
 };

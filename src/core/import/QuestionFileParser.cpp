@@ -91,8 +91,7 @@ private:
 
 // Appends `current` and a CR to `text`, then every following line and a CR up to the first line
 // that satisfies `stop` or is the last line; that line is not appended and is returned.
-template <typename Stop>
-QStringView collect(LineReader& in, QStringView current, QString& text, Stop stop)
+template <typename Stop> QStringView collect(LineReader& in, QStringView current, QString& text, Stop stop)
 {
     text.append(current);
     text.append(u'\r');
@@ -106,8 +105,7 @@ QStringView collect(LineReader& in, QStringView current, QString& text, Stop sto
 }
 
 // Reads lines up to the first one that satisfies `stop` or is the last line, and returns it.
-template <typename Stop>
-QStringView skip(LineReader& in, Stop stop)
+template <typename Stop> QStringView skip(LineReader& in, Stop stop)
 {
     for (;;) {
         const QStringView line = in.read();
@@ -215,7 +213,8 @@ ParseResult parse(QStringView text, QStringView marker)
             else
                 result.diagnostics.append(
                     {Diagnostic::Kind::TruncatedQuestion, q.line,
-                     QStringLiteral("Вопрос, начатый в строке %1, оборван концом файла и не записан.").arg(q.line)});
+                     QStringLiteral("Вопрос, начатый в строке %1, оборван концом файла и не записан.")
+                         .arg(q.line)});
             break;
         }
         if (line.contains(Three)) {

@@ -89,7 +89,9 @@ QString problemReason(const Question& q)
         const QStringList answerLines = splitLines(a.text);
         for (qsizetype i = 1; i < answerLines.size(); ++i) {
             if (isFlagLine(answerLines[i]))
-                return QStringLiteral("строка %1 ответа %2 содержит «Верно» или «верно»").arg(i + 1).arg(k + 1);
+                return QStringLiteral("строка %1 ответа %2 содержит «Верно» или «верно»")
+                    .arg(i + 1)
+                    .arg(k + 1);
         }
         if (!isFlagLine(a.flag))
             return QStringLiteral("отметка ответа %1 («%2») не содержит «Верно» или «верно»")
@@ -145,8 +147,8 @@ bool sameAfterRoundTrip(const Question& written, const Question& read)
     if (read.answerCount != count || read.text != canonicalText(written.text))
         return false;
     for (int k = 0; k < count; ++k) {
-        if (read.answers[k].text != canonicalText(written.answers[k].text)
-            || read.answers[k].flag != canonicalFlag(written.answers[k].flag))
+        if (read.answers[k].text != canonicalText(written.answers[k].text) ||
+            read.answers[k].flag != canonicalFlag(written.answers[k].flag))
             return false;
     }
     return true;
@@ -181,7 +183,8 @@ QList<RoundTripProblem> roundTripProblems(QStringView marker, const QList<Questi
             problems.append({int(i + 1), problemReason(q)});
     }
     // Each question reads back on its own; together they could only differ in their count.
-    if (problems.isEmpty() && parse(format(QString(), marker, questions), marker).questions.size() != questions.size())
+    if (problems.isEmpty() &&
+        parse(format(QString(), marker, questions), marker).questions.size() != questions.size())
         problems.append({0, QStringLiteral("число вопросов изменится при чтении файла")});
     return problems;
 }

@@ -49,7 +49,8 @@ QString canonicalFlag(QStringView flag);
 bool sameAfterRoundTrip(const Question& written, const Question& read);
 
 // 1-based positions of the questions that would not read back unchanged, each with the reason.
-struct RoundTripProblem {
+struct RoundTripProblem
+{
     int number;
     QString reason;
 };

@@ -18,13 +18,15 @@ namespace {
 
 constexpr int MaxSectionQuestions = 255;
 
-struct Criteria {
+struct Criteria
+{
     int kolVoprosov = 0;
     std::array<int, 10> quota{}; // sections 1..9
     int otlichno = 0, khorosho = 0, udovl = 0, neudovl = 0;
 };
 
-struct Section {
+struct Section
+{
     bool present = false;
     QStringList texts; // in Индекс order
 };
@@ -46,14 +48,16 @@ public:
         const QStringList names = m_dm.categoryNames();
         if (names.size() != Categories::BankCount)
             m_problems << QStringLiteral("BGD.mdb: в таблице «%1» %2 категорий вместо %3")
-                              .arg(Schema::Gruppa, QString::number(names.size()), QString::number(Categories::BankCount));
+                              .arg(Schema::Gruppa, QString::number(names.size()),
+                                   QString::number(Categories::BankCount));
         readCriteria();
         readRegisteredCounts();
         for (int p = 0; p < std::min<int>(int(names.size()), Categories::BankCount); ++p)
             checkCategory(p, names.at(p));
         for (auto it = m_registered.cbegin(); it != m_registered.cend(); ++it) {
             if (!names.contains(it.key().first) || !Categories::sectionNumber(it.key().second))
-                m_problems << QStringLiteral("%1: строка «%2», «%3» не относится ни к одной категории и разделу")
+                m_problems << QStringLiteral(
+                                  "%1: строка «%2», «%3» не относится ни к одной категории и разделу")
                                   .arg(Schema::VoprosyToRazdely, it.key().first, it.key().second);
         }
         return m_problems;
@@ -75,7 +79,8 @@ private:
         QString sql = QStringLiteral("Select Категория_специалиста, Кол_вопросов");
         for (int s = 1; s <= 9; ++s)
             sql += QStringLiteral(", По_разделу_%1").arg(s);
-        sql += QStringLiteral(", Отлично, Хорошо, Удовлетворительно, Неудовлетворительно From ") + Schema::Criterii;
+        sql += QStringLiteral(", Отлично, Хорошо, Удовлетворительно, Неудовлетворительно From ") +
+               Schema::Criterii;
         try {
             QSqlQuery q = Db::exec(m_dm.ADOConnectionGlb, sql);
             while (q.next()) {
@@ -92,26 +97,30 @@ private:
                     m_criteria.insert(name, c);
             }
         } catch (const zorvek::Error& e) {
-            m_problems << QStringLiteral("BGD.mdb: таблица «%1» не читается: %2").arg(Schema::Criterii, e.message());
+            m_problems
+                << QStringLiteral("BGD.mdb: таблица «%1» не читается: %2").arg(Schema::Criterii, e.message());
         }
     }
 
     void readRegisteredCounts()
     {
         try {
-            QSqlQuery q = Db::exec(m_dm.ADOConnectionGlb,
-                                   QStringLiteral("Select Категория_специалиста, Название_раздела, Количество_вопросов From ")
-                                       + Schema::VoprosyToRazdely);
+            QSqlQuery q = Db::exec(
+                m_dm.ADOConnectionGlb,
+                QStringLiteral("Select Категория_специалиста, Название_раздела, Количество_вопросов From ") +
+                    Schema::VoprosyToRazdely);
             while (q.next()) {
                 const std::pair key{q.value(0).toString(), q.value(1).toString()};
                 if (m_registered.contains(key))
-                    m_problems << where(key.first, Categories::sectionNumber(key.second))
-                                      + QStringLiteral("в таблице «%1» раздел указан дважды").arg(Schema::VoprosyToRazdely);
+                    m_problems << where(key.first, Categories::sectionNumber(key.second)) +
+                                      QStringLiteral("в таблице «%1» раздел указан дважды")
+                                          .arg(Schema::VoprosyToRazdely);
                 else
                     m_registered.insert(key, q.value(2).toInt());
             }
         } catch (const zorvek::Error& e) {
-            m_problems << QStringLiteral("BGD.mdb: таблица «%1» не читается: %2").arg(Schema::VoprosyToRazdely, e.message());
+            m_problems << QStringLiteral("BGD.mdb: таблица «%1» не читается: %2")
+                              .arg(Schema::VoprosyToRazdely, e.message());
         }
     }
 
@@ -126,21 +135,23 @@ private:
         }
         const QStringList columns = Db::columnNames(bank, table);
         if (columns != Schema::questionColumns()) {
-            m_problems << where(category, s)
-                              + QStringLiteral("столбцы «%1» вместо «%2»")
-                                    .arg(columns.join(QStringLiteral(", ")), Schema::questionColumns().join(QStringLiteral(", ")));
+            m_problems << where(category, s) + QStringLiteral("столбцы «%1» вместо «%2»")
+                                                   .arg(columns.join(QStringLiteral(", ")),
+                                                        Schema::questionColumns().join(QStringLiteral(", ")));
             return section;
         }
         section.present = true;
-        QSqlQuery q = Db::exec(bank, QStringLiteral("Select Индекс, Вопрос, Верно_Неверно_1, Верно_Неверно_2, Ответ_3, "
-                                                    "Верно_Неверно_3 From ")
-                                         + table + QStringLiteral(" Order By Индекс"));
+        QSqlQuery q =
+            Db::exec(bank, QStringLiteral("Select Индекс, Вопрос, Верно_Неверно_1, Верно_Неверно_2, Ответ_3, "
+                                          "Верно_Неверно_3 From ") +
+                               table + QStringLiteral(" Order By Индекс"));
         QList<int> indexes;
         while (q.next()) {
             const int index = q.value(0).toInt();
             indexes << index;
             section.texts << q.value(1).toString();
-            const bool third = !q.value(4).toString().trimmed().isEmpty() || !q.value(5).toString().trimmed().isEmpty();
+            const bool third =
+                !q.value(4).toString().trimmed().isEmpty() || !q.value(5).toString().trimmed().isEmpty();
             for (int k = 1; k <= (third ? 3 : 2); ++k)
                 checkFlag(category, s, index, k, q.value(k == 3 ? 5 : 1 + k).toString());
         }
@@ -152,21 +163,24 @@ private:
     void checkFlag(const QString& category, int s, int index, int answer, const QString& flag)
     {
         const QString f = flag.trimmed();
-        static const QStringList accepted{QStringLiteral("Верно"), QStringLiteral("верно"), QStringLiteral("Неверно"),
-                                          QStringLiteral("неверно")};
-        if (f.isEmpty() || std::any_of(accepted.cbegin(), accepted.cend(), [&](const QString& a) { return f.startsWith(a); }))
+        static const QStringList accepted{QStringLiteral("Верно"), QStringLiteral("верно"),
+                                          QStringLiteral("Неверно"), QStringLiteral("неверно")};
+        if (f.isEmpty() || std::any_of(accepted.cbegin(), accepted.cend(),
+                                       [&](const QString& a) { return f.startsWith(a); }))
             return;
-        m_problems << where(category, s, index)
-                          + QStringLiteral("отметка ответа %1 «%2» не начинается с «Верно» или «Неверно»").arg(answer).arg(f);
+        m_problems << where(category, s, index) +
+                          QStringLiteral("отметка ответа %1 «%2» не начинается с «Верно» или «Неверно»")
+                              .arg(answer)
+                              .arg(f);
     }
 
     void checkNumbering(const QString& category, int s, QList<int> indexes)
     {
         if (indexes.size() > MaxSectionQuestions)
-            m_problems << where(category, s)
-                              + QStringLiteral("%1 вопросов, экзамен выбирает только из первых %2")
-                                    .arg(indexes.size())
-                                    .arg(MaxSectionQuestions);
+            m_problems << where(category, s) +
+                              QStringLiteral("%1 вопросов, экзамен выбирает только из первых %2")
+                                  .arg(indexes.size())
+                                  .arg(MaxSectionQuestions);
         std::sort(indexes.begin(), indexes.end());
         int expected = 1;
         for (qsizetype i = 0; i < indexes.size(); ++i) {
@@ -176,11 +190,12 @@ private:
                 continue;
             }
             if (index > expected)
-                m_problems << where(category, s)
-                                  + (index - 1 == expected ? QStringLiteral("пропущен номер Индекс %1").arg(expected)
-                                                           : QStringLiteral("пропущены номера Индекс %1 … %2")
-                                                                 .arg(expected)
-                                                                 .arg(index - 1));
+                m_problems << where(category, s) +
+                                  (index - 1 == expected
+                                       ? QStringLiteral("пропущен номер Индекс %1").arg(expected)
+                                       : QStringLiteral("пропущены номера Индекс %1 … %2")
+                                             .arg(expected)
+                                             .arg(index - 1));
             else if (index < expected)
                 m_problems << where(category, s, index) + QStringLiteral("недопустимый номер Индекс");
             expected = std::max(expected, index + 1);
@@ -199,17 +214,27 @@ private:
         if (c.kolVoprosov < 0 || c.kolVoprosov > 255)
             m_problems << w + QStringLiteral("Кол_вопросов = %1 вне 0..255").arg(c.kolVoprosov);
         if (c.kolVoprosov != sum)
-            m_problems << w + QStringLiteral("Кол_вопросов = %1, а сумма По_разделу_1 … По_разделу_9 = %2").arg(c.kolVoprosov).arg(sum);
+            m_problems << w + QStringLiteral("Кол_вопросов = %1, а сумма По_разделу_1 … По_разделу_9 = %2")
+                                  .arg(c.kolVoprosov)
+                                  .arg(sum);
         if (!(c.otlichno > c.khorosho && c.khorosho > c.udovl && c.udovl > c.neudovl))
-            m_problems << w + QStringLiteral("пороги не по порядку: Отлично %1, Хорошо %2, Удовлетворительно %3, "
-                                             "Неудовлетворительно %4")
-                                  .arg(c.otlichno).arg(c.khorosho).arg(c.udovl).arg(c.neudovl);
+            m_problems << w + QStringLiteral(
+                                  "пороги не по порядку: Отлично %1, Хорошо %2, Удовлетворительно %3, "
+                                  "Неудовлетворительно %4")
+                                  .arg(c.otlichno)
+                                  .arg(c.khorosho)
+                                  .arg(c.udovl)
+                                  .arg(c.neudovl);
         else if (c.udovl != c.neudovl + 1)
-            m_problems << w + QStringLiteral("между Неудовлетворительно (%1) и Удовлетворительно (%2) остаются числа "
-                                             "верных ответов без оценки")
-                                  .arg(c.neudovl).arg(c.udovl);
+            m_problems << w + QStringLiteral(
+                                  "между Неудовлетворительно (%1) и Удовлетворительно (%2) остаются числа "
+                                  "верных ответов без оценки")
+                                  .arg(c.neudovl)
+                                  .arg(c.udovl);
         if (c.otlichno > c.kolVoprosov)
-            m_problems << w + QStringLiteral("Отлично = %1 больше числа вопросов %2").arg(c.otlichno).arg(c.kolVoprosov);
+            m_problems << w + QStringLiteral("Отлично = %1 больше числа вопросов %2")
+                                  .arg(c.otlichno)
+                                  .arg(c.kolVoprosov);
     }
 
     void checkQuotas(const QString& category, const Criteria& c, const std::array<Section, 10>& sections)
@@ -218,12 +243,16 @@ private:
             for (int s = 1; s <= 9; ++s) {
                 if (c.quota[s] <= 0 || !sections[s].present)
                     continue;
-                const auto eligible = std::count_if(sections[s].texts.cbegin(), sections[s].texts.cend(),
-                                                    [&](const QString& t) { return ExamDraw::VoprosDopustim(t, system); });
+                const auto eligible =
+                    std::count_if(sections[s].texts.cbegin(), sections[s].texts.cend(),
+                                  [&](const QString& t) { return ExamDraw::VoprosDopustim(t, system); });
                 if (eligible < c.quota[s])
-                    m_problems << where(category, s)
-                                      + QStringLiteral("для участков %1 нужно %2 вопросов, подходящих только %3")
-                                            .arg(system).arg(c.quota[s]).arg(eligible);
+                    m_problems << where(category, s) +
+                                      QStringLiteral(
+                                          "для участков %1 нужно %2 вопросов, подходящих только %3")
+                                          .arg(system)
+                                          .arg(c.quota[s])
+                                          .arg(eligible);
             }
         }
     }
@@ -248,15 +277,18 @@ private:
             const auto it = m_registered.constFind({category, Categories::sectionTableName(s)});
             const int real = int(sections[s].texts.size());
             if (it == m_registered.cend() && real > 0)
-                m_problems << where(category, s)
-                                  + QStringLiteral("нет строки в «%1» (вопросов в разделе %2)").arg(Schema::VoprosyToRazdely).arg(real);
+                m_problems << where(category, s) + QStringLiteral("нет строки в «%1» (вопросов в разделе %2)")
+                                                       .arg(Schema::VoprosyToRazdely)
+                                                       .arg(real);
             else if (it != m_registered.cend() && *it != real)
-                m_problems << where(category, s)
-                                  + QStringLiteral("в «%1» указано %2 вопросов, в разделе %3")
-                                        .arg(Schema::VoprosyToRazdely).arg(*it).arg(real);
+                m_problems << where(category, s) + QStringLiteral("в «%1» указано %2 вопросов, в разделе %3")
+                                                       .arg(Schema::VoprosyToRazdely)
+                                                       .arg(*it)
+                                                       .arg(real);
         }
         if (!Db::hasTable(m_dm.ADOConnection, Schema::Vybor))
-            m_problems << where(category) + QStringLiteral("нет таблицы «%1», без неё экзамен не начнётся").arg(Schema::Vybor);
+            m_problems << where(category) + QStringLiteral("нет таблицы «%1», без неё экзамен не начнётся")
+                                                .arg(Schema::Vybor);
         const auto c = m_criteria.constFind(category.trimmed());
         if (c == m_criteria.cend()) {
             m_problems << where(category) + QStringLiteral("нет строки в «%1»").arg(Schema::Criterii);

@@ -22,9 +22,10 @@ QList<Question> readSection(const QSqlDatabase& bank, const QString& sectionTabl
 {
     if (!SectionImport::isSectionTable(sectionTable))
         throw zorvek::Error(QStringLiteral("«%1» — не раздел базы данных вопросов.").arg(sectionTable));
-    QSqlQuery q = Db::exec(bank, QStringLiteral("Select Вопрос, Ответ_1, Верно_Неверно_1, Ответ_2, Верно_Неверно_2, "
-                                                "Ответ_3, Верно_Неверно_3 From ")
-                                     + sectionTable + QStringLiteral(" Order By Индекс"));
+    QSqlQuery q =
+        Db::exec(bank, QStringLiteral("Select Вопрос, Ответ_1, Верно_Неверно_1, Ответ_2, Верно_Неверно_2, "
+                                      "Ответ_3, Верно_Неверно_3 From ") +
+                           sectionTable + QStringLiteral(" Order By Индекс"));
     QList<Question> questions;
     while (q.next()) {
         Question question;
@@ -41,7 +42,8 @@ QList<Question> readSection(const QSqlDatabase& bank, const QString& sectionTabl
 Result exportSection(TfrmADODataModule& dataModule, const QString& category, const QString& sectionTable)
 {
     if (!SectionImport::isSectionTable(sectionTable))
-        throw zorvek::Error(QStringLiteral("«%1» — не раздел базы данных вопросов (Раздел_1 … Раздел_9).").arg(sectionTable));
+        throw zorvek::Error(
+            QStringLiteral("«%1» — не раздел базы данных вопросов (Раздел_1 … Раздел_9).").arg(sectionTable));
     dataModule.connectCategoryBank(category, TfrmADODataModule::dataFolder());
     const QList<Question> questions = readSection(dataModule.ADOConnection, sectionTable);
     const QString marker = QuestionFile::sectionMarker(sectionTable);

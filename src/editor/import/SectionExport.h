@@ -16,7 +16,8 @@ namespace SectionExport {
 // editor does not keep it). Throws DbError.
 QList<QuestionFile::Question> readSection(const QSqlDatabase& bank, const QString& sectionTable);
 
-struct Result {
+struct Result
+{
     QByteArray bytes;  // the file's contents
     int count = 0;     // questions written
     bool utf8 = false; // the texts need characters Windows-1251 lacks: UTF-8 with a byte-order mark

@@ -31,15 +31,16 @@ void requireSection(const QString& sectionTable)
     if (sectionTable.isEmpty())
         throw zorvek::Error(QStringLiteral("Раздел базы данных не выбран; ничего не изменено."));
     if (!isSectionTable(sectionTable))
-        throw zorvek::Error(QStringLiteral("«%1» — не раздел базы данных вопросов (Раздел_1 … Раздел_9).").arg(sectionTable));
+        throw zorvek::Error(
+            QStringLiteral("«%1» — не раздел базы данных вопросов (Раздел_1 … Раздел_9).").arg(sectionTable));
 }
 
 QString insertStatement(const QString& sectionTable)
 {
     // Индекс is left to the engine (1, 2, 3 … in a new table); Фото stays empty.
-    return QStringLiteral("Insert Into ") + sectionTable
-           + QStringLiteral(" (Вопрос, Ответ_1, Верно_Неверно_1, Ответ_2, Верно_Неверно_2, Ответ_3, "
-                            "Верно_Неверно_3, Количество_ответов) Values (?, ?, ?, ?, ?, ?, ?, ?)");
+    return QStringLiteral("Insert Into ") + sectionTable +
+           QStringLiteral(" (Вопрос, Ответ_1, Верно_Неверно_1, Ответ_2, Верно_Неверно_2, Ответ_3, "
+                          "Верно_Неверно_3, Количество_ответов) Values (?, ?, ?, ?, ?, ?, ?, ?)");
 }
 
 void bindQuestion(QSqlQuery& insert, const Question& q)
@@ -70,12 +71,15 @@ QuestionFile::ParseResult readFile(const QString& filePath, const QString& secti
     requireSection(sectionTable);
     const QFileInfo info(filePath);
     if (filePath.isEmpty() || !info.exists())
-        throw zorvek::Error(QStringLiteral("Файл «%1» не найден; раздел не изменён.").arg(shownPath(filePath)));
+        throw zorvek::Error(
+            QStringLiteral("Файл «%1» не найден; раздел не изменён.").arg(shownPath(filePath)));
     if (info.isDir())
-        throw zorvek::Error(QStringLiteral("«%1» — это папка, а не файл; раздел не изменён.").arg(shownPath(filePath)));
+        throw zorvek::Error(
+            QStringLiteral("«%1» — это папка, а не файл; раздел не изменён.").arg(shownPath(filePath)));
     if (info.size() > MaxFileSize)
-        throw zorvek::Error(QStringLiteral("Файл «%1» слишком велик (%2 МБ) для файла вопросов; раздел не изменён.")
-                                .arg(shownPath(filePath), QString::number(info.size() / (1024 * 1024))));
+        throw zorvek::Error(
+            QStringLiteral("Файл «%1» слишком велик (%2 МБ) для файла вопросов; раздел не изменён.")
+                .arg(shownPath(filePath), QString::number(info.size() / (1024 * 1024))));
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
         throw zorvek::Error(QStringLiteral("Не удалось открыть файл «%1»: %2. Раздел не изменён.")

@@ -47,7 +47,8 @@ int storeQuestions(TfrmADODataModule& dataModule, const QString& category, const
                    const QList<QuestionFile::Question>& questions, const QString& filePath,
                    const Progress& progress = {});
 
-struct Result {
+struct Result
+{
     int stored = 0; // -1 when cancelled
     QList<QuestionFile::Diagnostic> diagnostics;
 };
