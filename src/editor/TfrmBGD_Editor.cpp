@@ -79,7 +79,8 @@ void TfrmBGD_Editor::FormCreate()
     // Dates are shown and converted as dd.MM.yyyy by the data layer whatever the regional
     // settings, so only the program folder and the main database connection are set here.
     Global::PathExe = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    if (TfrmADODataModule* dm = Forms::frmADODataModule)
+    // The main database is connected once more unless the main window's creation already has.
+    if (TfrmADODataModule* dm = Forms::frmADODataModule; dm && !dm->ADOConnectionGlb.isOpen())
         guarded(this, [&] { dm->openMainDatabase(TfrmADODataModule::dataFolder()); });
 }
 
@@ -191,6 +192,10 @@ void TfrmBGD_Editor::applyLook()
         QPalette p = box->palette();
         p.setColor(QPalette::Base, QColor(166, 202, 240));
         p.setColor(QPalette::Button, QColor(166, 202, 240));
+        // A locked page still shows its flags legibly.
+        p.setColor(QPalette::Disabled, QPalette::Base, QColor(166, 202, 240).lighter(110));
+        p.setColor(QPalette::Disabled, QPalette::Text, QColor(40, 40, 40));
+        p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(40, 40, 40));
         box->setPalette(p);
         box->setFont(flagFont);
     }

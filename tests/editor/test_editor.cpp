@@ -387,6 +387,28 @@ private slots:
         QCOMPARE(w->DBMemo_Vopros->storedText(), QStringLiteral("извне"));
     }
 
+    void screenshot()
+    {
+        if (!ModeWindowFixture::screenshotsWanted())
+            QSKIP("ZORVEK_SCREENS_DIR not set");
+        const int withPicture = fx->onBank(0, QStringLiteral("Select Min(Индекс) From Раздел_3 Where Фото Is Not Null")).toInt();
+        QVERIFY(withPicture > 0);
+        setRegistered(0);
+        fx->onMain(QStringLiteral("Update Количество_вопросов_по_разделам Set Количество_вопросов = ? "
+                                  "Where Категория_специалиста = ? and Название_раздела = ?"),
+                   {withPicture, fx->category(0), QStringLiteral("Раздел_3")});
+        fx->choose(0, 3);
+        w = std::make_unique<TfrmBGD_Editor>();
+        QVERIFY(w->FormShow());
+        w->Label6->setText(Global::NameKategorii + QStringLiteral(";  ") + Global::NameRazdela);
+        w->Label6->setVisible(true);
+        QCOMPARE(number(), withPicture);
+        ModeWindowFixture::shoot(w.get(), QStringLiteral("editor-question"));
+        w->actViewHide_ImageExecute();
+        ModeWindowFixture::shoot(w.get(), QStringLiteral("editor-picture"));
+        w->actOutRazdel_EditorExecute();
+    }
+
     void exitFromTheModeClosesTheChooser()
     {
         Forms::frmOpenBD = new TfrmOpenBD;

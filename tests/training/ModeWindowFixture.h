@@ -9,7 +9,11 @@
 #include "data/TfrmADODataModule.h"
 #include "ui/Messages.h"
 
+#include <QGuiApplication>
 #include <QList>
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
 #include <QUuid>
 
 class ModeWindowFixture
@@ -75,6 +79,25 @@ public:
             if (m.text.contains(part))
                 return true;
         return false;
+    }
+
+    // Screenshots for review: only when ZORVEK_SCREENS_DIR names a folder. Under a real X server
+    // the screen's pixels are taken, elsewhere the widget paints itself.
+    static bool screenshotsWanted() { return !qEnvironmentVariableIsEmpty("ZORVEK_SCREENS_DIR"); }
+    static void shoot(QWidget* window, const QString& name)
+    {
+        window->show();
+        window->raise();
+        window->activateWindow();
+        QTest::qWait(400);
+        const QString file = qEnvironmentVariable("ZORVEK_SCREENS_DIR") + QLatin1Char('/') + name + QStringLiteral(".png");
+        QPixmap shot;
+        if (QGuiApplication::platformName() == QLatin1String("xcb"))
+            shot = window->screen()->grabWindow(0, window->x(), window->y(), window->frameGeometry().width(),
+                                                window->frameGeometry().height());
+        else
+            shot = window->grab();
+        shot.save(file);
     }
 
     TestDataFolder folder;

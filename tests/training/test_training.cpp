@@ -256,6 +256,30 @@ private slots:
         QCOMPARE(fileChecksum(fx->bankPath(0)), before);
     }
 
+    void screenshot()
+    {
+        if (!ModeWindowFixture::screenshotsWanted())
+            QSKIP("ZORVEK_SCREENS_DIR not set");
+        open(0, 2);
+        w->Label6->setText(Global::NameKategorii + QStringLiteral(";  ") + Global::NameRazdela);
+        w->Label6->setVisible(true);
+        w->acttNext1SamopodgotovkaExecute();
+        // One right and one wrong answer revealed.
+        int right = 0, wrong = 0;
+        for (int k = 1; k <= 3; ++k) {
+            const bool isRight = !w->DBCtrlGrid1->flagLabel(k)->text().trimmed().startsWith(QStringLiteral("Не"));
+            if (isRight && !right)
+                right = k;
+            if (!isRight && !wrong)
+                wrong = k;
+        }
+        QVERIFY(right && wrong);
+        for (int k : {right, wrong})
+            (k == 1 ? w->actAnswer1Samopodgotovka : k == 2 ? w->actAnswer2Samopodgotovka : w->actAnswer3Samopodgotovka)->trigger();
+        ModeWindowFixture::shoot(w.get(), QStringLiteral("self-training"));
+        w->actFromRazdelSamopodgotovkaExecute();
+    }
+
     void sectionThatCannotBeOpenedKeepsTheWindowClosed()
     {
         fx->choose(0, 1);

@@ -128,6 +128,18 @@ private slots:
         QCOMPARE(fileChecksum(fx->bankPath(0)), before);
     }
 
+    void screenshot()
+    {
+        if (!ModeWindowFixture::screenshotsWanted())
+            QSKIP("ZORVEK_SCREENS_DIR not set");
+        open(5, 3);
+        w->Label6->setText(Global::NameKategorii + QStringLiteral(";  ") + Global::NameRazdela);
+        w->Label6->setVisible(true);
+        w->acttNextViewExecute();
+        ModeWindowFixture::shoot(w.get(), QStringLiteral("viewer"));
+        w->actFromRazdelViewExecute();
+    }
+
     void missingSectionTableKeepsTheViewerClosed()
     {
         fx->onBank(2, QStringLiteral("DROP TABLE Раздел_4"));

@@ -1,5 +1,7 @@
 #include "ui/question/BoundWidgets.h"
 
+#include <QLineEdit>
+
 MemoBox::MemoBox(QWidget* parent) : QPlainTextEdit(parent)
 {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -32,4 +34,7 @@ void FlagComboBox::setFlagText(const QString& text)
     if (i >= 0)
         setCurrentIndex(i);
     setEditText(text);
+    // Show a long flag from its beginning.
+    if (lineEdit())
+        lineEdit()->setCursorPosition(0);
 }

@@ -88,7 +88,7 @@ QuestionPage::QuestionPage(FlagKind kind, QWidget* parent) : QFrame(parent), m_k
             flag->addItem(QStringLiteral("Неверно"));
             if (k > 0)
                 flag->addItem(QString());
-            flag->setMinimumWidth(220);
+            flag->setMinimumWidth(340);
             flag->hide();
             barLayout->addWidget(flag);
             barLayout->addStretch(1);
