@@ -21,6 +21,7 @@ private slots:
     void chooseTakesAllWhenQuotaEqualsSupply();
     void chooseIsUniform();
     void chooseRefusesShortSupply();
+    void sampleLooksOnlyAtDrawnQuestions();
     void quotaCheckNamesSectionAndNumbers();
     void quotaCheckComparesQuestionCountWithSum();
     void grading_data();
@@ -110,6 +111,29 @@ void TestExamRules::chooseRefusesShortSupply()
 {
     std::mt19937_64 engine(1);
     QVERIFY_THROWS_EXCEPTION(zorvek::Error, choose({1, 2}, 3, engine));
+}
+
+void TestExamRules::sampleLooksOnlyAtDrawnQuestions()
+{
+    std::mt19937_64 engine(3);
+    // Numbers 1..2000 with gaps (every tenth missing) and every third ineligible.
+    QSet<int> asked;
+    auto eligible = [&](int k) {
+        asked.insert(k);
+        return k % 10 != 0 && k % 3 != 0;
+    };
+    QList<int> chosen;
+    QVERIFY(sample(1, 2000, 20, eligible, engine, 500, &chosen));
+    QCOMPARE(chosen.size(), 20);
+    QVERIFY(std::is_sorted(chosen.begin(), chosen.end()));
+    QCOMPARE(QSet<int>(chosen.begin(), chosen.end()).size(), 20);
+    for (int k : chosen)
+        QVERIFY(k % 10 != 0 && k % 3 != 0);
+    QVERIFY(asked.size() < 100);
+    // Too few eligible numbers: the draw gives up rather than looping for ever.
+    QVERIFY(!sample(1, 50, 3, [](int k) { return k == 7 || k == 9; }, engine, 1000, &chosen));
+    QVERIFY(sample(1, 50, 0, [](int) { return false; }, engine, 10, &chosen));
+    QVERIFY(chosen.isEmpty());
 }
 
 void TestExamRules::quotaCheckNamesSectionAndNumbers()

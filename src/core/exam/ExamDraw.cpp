@@ -2,6 +2,8 @@
 
 #include "core/Error.h"
 
+#include <QSet>
+
 #include <algorithm>
 
 namespace ExamDraw {
@@ -34,6 +36,33 @@ QList<int> choose(const QList<int>& eligible, int quota, std::mt19937_64& engine
     QList<int> chosen = pool.mid(0, quota);
     std::sort(chosen.begin(), chosen.end());
     return chosen;
+}
+
+bool sample(int lo, int hi, int quota, const std::function<bool(int)>& isEligible, std::mt19937_64& engine,
+            int maxAttempts, QList<int>* chosen)
+{
+    chosen->clear();
+    if (quota <= 0)
+        return true;
+    if (hi < lo)
+        return false;
+    QSet<int> taken;
+    QSet<int> refused;
+    std::uniform_int_distribution<int> pick(lo, hi);
+    for (int attempt = 0; attempt < maxAttempts && taken.size() < quota; ++attempt) {
+        const int k = pick(engine);
+        if (taken.contains(k) || refused.contains(k))
+            continue;
+        if (isEligible(k))
+            taken.insert(k);
+        else
+            refused.insert(k);
+    }
+    if (taken.size() < quota)
+        return false;
+    *chosen = QList<int>(taken.begin(), taken.end());
+    std::sort(chosen->begin(), chosen->end());
+    return true;
 }
 
 QStringList quotaProblems(const Supply& s)

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include <functional>
 #include <random>
 
 namespace ExamDraw {
@@ -24,6 +25,14 @@ bool VoprosDopustim(const QString& questionText, const QString& systemToka);
 // Chooses `quota` distinct numbers uniformly among `eligible` and returns them in ascending
 // order. Throws zorvek::Error when there are fewer eligible numbers than the quota.
 QList<int> choose(const QList<int>& eligible, int quota, std::mt19937_64& engine);
+
+// Draws `quota` distinct numbers from lo..hi by rejection: a number is drawn uniformly, and
+// dropped when `isEligible` says no (no such question, or not for this system) or it is already
+// drawn. Each accepted number is thus uniform among the eligible numbers not yet drawn, and only
+// the questions drawn are looked at. Gives up after `maxAttempts` draws (a short or sparse
+// section) and returns false; the caller then chooses from the full list of eligible numbers.
+bool sample(int lo, int hi, int quota, const std::function<bool(int)>& isEligible, std::mt19937_64& engine,
+            int maxAttempts, QList<int>* chosen);
 
 // What the quota check knows of a category: quotas and eligible counts of sections 1..9
 // (index 0 unused), and the exam's question count.

@@ -10,24 +10,56 @@
 #include "data/TfrmADODataModule.h"
 
 #include <QFileInfo>
+#include <QSqlError>
 
 namespace {
 
 // Eligible question numbers (Индекс) of a section for the system, in ascending order.
-QList<int> eligibleRows(const QSqlDatabase& bank, const QString& table, const QString& system, int* rowCount)
+QList<int> eligibleRows(const QSqlDatabase& bank, const QString& table, const QString& system)
 {
     QSqlQuery q = Db::exec(bank,
                            QStringLiteral("Select Индекс, Instr(Вопрос, ?) > 0, Instr(Вопрос, ?) > 0 From ") + table
                                + QStringLiteral(" Order By Индекс"),
                            {ExamDraw::MarkAc, ExamDraw::MarkDc});
     QList<int> rows;
-    *rowCount = 0;
     while (q.next()) {
-        ++*rowCount;
         if (ExamDraw::eligibleByMarks(q.value(1).toBool(), q.value(2).toBool(), system))
             rows << q.value(0).toInt();
     }
     return rows;
+}
+
+// Draws a section's quota: by looking at random questions only, as a rule; a section too short or
+// too sparse for that is read whole. Returns the eligible count as far as it is known (at least the
+// quota when the draw succeeded, the exact count otherwise).
+int drawSection(const QSqlDatabase& bank, const QString& table, int quota, const QString& system, QList<int>* chosen)
+{
+    // Min and Max asked apiece: each is then a single look into the table's key, not a pass over it.
+    const int lo = Db::scalar(bank, QStringLiteral("Select Min(Индекс) From ") + table).toInt();
+    const int hi = Db::scalar(bank, QStringLiteral("Select Max(Индекс) From ") + table).toInt();
+    Global::KolZapisey = hi;   // the section numbers its questions 1..N
+
+    QSqlQuery probe(bank);
+    if (!probe.prepare(QStringLiteral("Select Instr(Вопрос, ?) > 0, Instr(Вопрос, ?) > 0 From ") + table
+                       + QStringLiteral(" Where Индекс = ?")))
+        throw DbError::fromSqlError(probe.lastError(), table);
+    auto isEligible = [&](int k) {
+        probe.bindValue(0, ExamDraw::MarkAc);
+        probe.bindValue(1, ExamDraw::MarkDc);
+        probe.bindValue(2, k);
+        if (!probe.exec())
+            throw DbError::fromSqlError(probe.lastError(), table);
+        const bool ok = probe.next() && ExamDraw::eligibleByMarks(probe.value(0).toBool(), probe.value(1).toBool(), system);
+        probe.finish();
+        return ok;
+    };
+    if (ExamDraw::sample(lo, hi, quota, isEligible, Random::engine(), 20 * quota + 100, chosen))
+        return quota;
+    const QList<int> eligible = eligibleRows(bank, table, system);
+    if (eligible.size() < quota)
+        return int(eligible.size());
+    *chosen = ExamDraw::choose(eligible, quota, Random::engine());
+    return quota;
 }
 
 QString bankName(const QSqlDatabase& bank)
@@ -53,8 +85,8 @@ QList<DrawnQuestion> ExamFlow::prepare()
     supply.category = Global::KategoriyaExamena.isEmpty() ? Global::NameKategorii : Global::KategoriyaExamena;
     supply.systemToka = Global::SystemToka;
     supply.questionCount = Global::KolVoprosov;
-    std::array<QList<int>, 10> eligible;
-    std::array<int, 10> rowCount{};
+    std::array<QList<int>, 10> chosen;
+    QList<DrawnQuestion> drawn;
     for (int s = 1; s <= 9; ++s) {
         supply.quota[s] = Global::KolVoprosovRazdel[s];
         if (supply.quota[s] == 0)
@@ -62,23 +94,19 @@ QList<DrawnQuestion> ExamFlow::prepare()
         const QString table = Categories::sectionTableName(s);
         if (!Db::hasTable(bank, table))
             throw DbError(QStringLiteral("В базе вопросов «%1» нет таблицы «%2».").arg(bankName(bank), table));
-        eligible[s] = eligibleRows(bank, table, Global::SystemToka, &rowCount[s]);
-        supply.eligible[s] = int(eligible[s].size());
+        supply.eligible[s] = drawSection(bank, table, supply.quota[s], Global::SystemToka, &chosen[s]);
     }
+    // Nothing has been written yet: a short section or a wrong question count cancels the exam here.
     const QStringList problems = ExamDraw::quotaProblems(supply);
     if (!problems.isEmpty()) {
         Global::ExamCancelled = 1;
         throw ExamCannotStart(ExamDraw::quotaMessage(supply, problems));
     }
-
-    QList<DrawnQuestion> drawn;
-    std::array<QList<int>, 10> chosen;
     for (int s = 1; s <= 9; ++s) {
-        chosen[s] = ExamDraw::choose(eligible[s], supply.quota[s], Random::engine());
         for (int index : chosen[s])
             drawn.append({int(drawn.size()) + 1, s, index});
-        Global::KolZapisey = rowCount[s];
-        Global::VyborSet = QSet<int>(chosen[s].begin(), chosen[s].end());
+        if (!chosen[s].isEmpty())
+            Global::VyborSet = QSet<int>(chosen[s].begin(), chosen[s].end());
     }
 
     // The models let go of the working tables before they are dropped.
@@ -107,7 +135,7 @@ QList<DrawnQuestion> ExamFlow::prepare()
             Db::exec(bank, QStringLiteral("Insert Into Вопросы_ответы (") + cols.join(QStringLiteral(", "))
                                + QStringLiteral(") Select ") + fromSection.join(QStringLiteral(", ")) + QStringLiteral(" From ")
                                + Categories::sectionTableName(s)
-                               + QStringLiteral(" T, Выбор Where Выбор.Индекс = T.Индекс Order By T.Индекс"));
+                               + QStringLiteral(" T Where T.Индекс In (Select Индекс From Выбор) Order By T.Индекс"));
         }
         const int copied = Db::scalar(bank, QStringLiteral("Select Count(*) From Вопросы_ответы")).toInt();
         if (copied != drawn.size())
