@@ -1,5 +1,6 @@
 // Renders the ribbons of the program's windows in their schemes, a screen tip and the icon set into
 // PNG files, for a person to look at: ribbon_demo <output folder>.
+#include "ui/help/HelpWindow.h"
 #include "ui/ribbon/Ribbon.h"
 
 #include <QApplication>
@@ -214,6 +215,15 @@ int main(int argc, char** argv)
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->inherits("QTipLabel") && w->isVisible())
             w->grab().save(out.filePath(QStringLiteral("screentip.png")));
+
+    // The help pages as the help window shows them.
+    for (int topic = 0; topic <= 5; ++topic) {
+        HelpWindow::closeIfOpen();
+        HelpWindow::showTopic(topic);
+        QApplication::processEvents();
+        HelpWindow::instance()->grab().save(out.filePath(QStringLiteral("help_topic%1.png").arg(topic)));
+    }
+    HelpWindow::closeIfOpen();
 
     // The icon set at 96 pixels and at its own 24, in a sheet of eight columns.
     QStringList names =

@@ -6,6 +6,7 @@
 #include <QHelpEvent>
 #include <QMainWindow>
 #include <QMenu>
+#include <QProxyStyle>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
@@ -283,7 +284,11 @@ void TestRibbon::hintSettings()
 {
     QFont font(QStringLiteral("Times New Roman"));
     font.setPixelSize(16);
+    QApplication::setStyle(QStringLiteral("Fusion"));
     ScreenTips::installHintSettings(font);
+    auto proxy = qobject_cast<QProxyStyle*>(QApplication::style());
+    QVERIFY(proxy);
+    QCOMPARE(proxy->baseStyle()->name().toLower(), QStringLiteral("fusion")); // the program keeps its look
     ScreenTips::installHintSettings(font); // a second window installing them changes nothing else
     QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 100);
     QCOMPARE(QToolTip::font().family(), font.family());

@@ -114,7 +114,10 @@ Ribbon::Ribbon(QWidget* parent) : QWidget(parent), d(new Private)
 
 Ribbon::~Ribbon()
 {
+    // The menu outlives this body (children go last); it must not call the filter meanwhile.
+    d->appMenu->removeEventFilter(this);
     delete d;
+    d = nullptr;
 }
 
 void Ribbon::setCaption(const QString& caption)
@@ -158,7 +161,7 @@ void Ribbon::setScheme(Scheme scheme)
 
 Ribbon::Scheme Ribbon::scheme() const
 {
-    return d->scheme;
+    return d ? d->scheme : Scheme::Silver;
 }
 
 int Ribbon::addTab(const QString& title)

@@ -6,6 +6,7 @@
 #include <QHelpEvent>
 #include <QLinearGradient>
 #include <QProxyStyle>
+#include <QStyleFactory>
 #include <QToolTip>
 
 namespace {
@@ -19,6 +20,7 @@ constexpr int NoWrapLength = 90;
 class HintStyle : public QProxyStyle
 {
 public:
+    using QProxyStyle::QProxyStyle;
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* data) const override
     {
@@ -95,8 +97,9 @@ QString toHtml(const ScreenTip& tip)
 
 void installHintSettings(const QFont& font)
 {
+    // The proxy wraps a fresh instance of the style in use, so the program keeps its look.
     if (!dynamic_cast<HintStyle*>(QApplication::style()))
-        QApplication::setStyle(new HintStyle);
+        QApplication::setStyle(new HintStyle(QStyleFactory::create(QApplication::style()->name())));
     static HintDuration* duration = nullptr;
     if (!duration) {
         duration = new HintDuration(qApp);
