@@ -140,6 +140,56 @@ private slots:
         QCOMPARE(fileChecksum(m_template), before);
     }
 
+    void manyAddedRowsRoundTrip()
+    {
+        Docx::Document doc = Docx::Document::fromTemplate(m_template);
+        doc.goToBookmark(QStringLiteral("а1"));
+        constexpr int Rows = 3000;
+        for (int r = 0; r < Rows; ++r) {
+            doc.typeText(QStringLiteral("Работник №%1").arg(r));
+            doc.nextCell();
+            doc.typeText(QString::number(r * 7));
+            doc.nextCell();
+            doc.nextCell();
+        }
+        const QString out = m_dir.filePath(QStringLiteral("many.docx"));
+        doc.saveAs(out);
+        DocxInspect::Document read;
+        QVERIFY(DocxInspect::read(out, read));
+        // What was saved (compressed piece by piece) is what the document holds.
+        QCOMPARE(read.parts.value(QStringLiteral("word/document.xml")), doc.mainPartXml());
+        const DocxInspect::Table& t = read.tables[0];
+        QCOMPARE(t.size(), 1 + Rows + 1);
+        QCOMPARE(t[1][0].text, QStringLiteral("Работник №0"));
+        QCOMPARE(t[Rows][0].text, QStringLiteral("Работник №%1").arg(Rows - 1));
+        QCOMPARE(t[Rows][1].text, QString::number((Rows - 1) * 7));
+        QCOMPARE(t[Rows + 1][0].text, QString());
+        QCOMPARE(QFile(out).size() < 200 * 1024, true);
+    }
+
+    void returningToAddedRows()
+    {
+        Docx::Document doc = Docx::Document::fromTemplate(m_template);
+        doc.goToBookmark(QStringLiteral("а1"));
+        for (int i = 0; i < 12; ++i) {
+            doc.typeText(QString::number(i));
+            doc.nextCell();
+        }
+        // Back to the template's row, then on into the added rows typed before.
+        doc.goToBookmark(QStringLiteral("а1"));
+        for (int i = 0; i < 4; ++i)
+            doc.nextCell();
+        doc.typeText(QStringLiteral("+"));
+        doc.nextCell();
+        doc.typeText(QStringLiteral("!"));
+        const DocxInspect::Document out = saved(doc, QStringLiteral("back.docx"));
+        const DocxInspect::Table& t = out.tables[0];
+        QCOMPARE(t.size(), 6);
+        QCOMPARE(DocxInspect::column(t, 0, 1), QStringList({"0", "3", "6", "9", ""}));
+        QCOMPARE(DocxInspect::column(t, 1, 1), QStringList({"1", "+4", "7", "10", ""}));
+        QCOMPARE(DocxInspect::column(t, 2, 1), QStringList({"2образец\n", "!5", "8", "11", ""}));
+    }
+
     void runPropertiesInSchemaOrder()
     {
         Docx::Document doc = Docx::Document::fromTemplate(m_template);

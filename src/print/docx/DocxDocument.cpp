@@ -1,6 +1,7 @@
 #include "print/docx/DocxDocument.h"
 
 #include "core/Error.h"
+#include "print/docx/DeflateStream.h"
 #include "print/docx/DocxPackage.h"
 #include "print/docx/TableRows.h"
 
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <tuple>
 
 namespace Docx {
 
@@ -84,6 +86,7 @@ struct Document::Impl {
 
     RunFont font;
     std::string runProperties;
+    std::string scratch;  // the run being typed
 
     // The insertion point: in a paragraph of the tree before `before` (appended when null),
     // or in a cell of an added row.
@@ -92,6 +95,7 @@ struct Document::Impl {
     TableRows* table = nullptr;
     int row = -1;
     int cell = -1;
+    size_t typedInCell = 0;  // bytes typed into the added row's cell since entering it
 
     const WordNames& n() const { return *names; }
     bool inAddedRow() const { return table && row >= table->templateRowCount(); }
@@ -153,6 +157,7 @@ struct Document::Impl {
             paragraph = before = pugi::xml_node();
             row = r;
             cell = c;
+            typedInCell = 0;
         }
     }
 
@@ -256,7 +261,11 @@ void Document::typeText(const QString& text)
     if (text.isEmpty())
         return;
     if (d->inAddedRow()) {
-        appendRunXml(d->table->addedCell(d->row, d->cell), d->n(), d->runProperties, text);
+        std::string& run = d->scratch;
+        run.clear();
+        appendRunXml(run, d->n(), d->runProperties, text);
+        d->table->insertIntoAddedCell(d->row, d->cell, d->typedInCell, run);
+        d->typedInCell += run.size();
         return;
     }
     if (!d->paragraph)
@@ -295,10 +304,10 @@ int Document::currentTableRowCount() const
     return d->table ? d->table->rowCount() : 0;
 }
 
-void Document::writeMainPart(QIODevice& out) const
+Document::Layout Document::layout() const
 {
-    // Added rows are spliced in behind the last row of their table: a comment with a token of
-    // this call marks the place in the written tree.
+    // Added rows go behind the last row of their table: a comment with a token of this call
+    // marks the place in the written tree; the marks are cut out of the text again.
     const std::string token = "zorvek-rows-" + std::to_string(QRandomGenerator::global()->generate64());
     std::vector<std::pair<pugi::xml_node, const TableRows*>> marks;
     for (const auto& [key, rows] : d->tables) {
@@ -309,23 +318,39 @@ void Document::writeMainPart(QIODevice& out) const
         mark.set_value((token + '-' + std::to_string(marks.size())).c_str());
         marks.emplace_back(mark, rows.get());
     }
-    const std::string text = d->serialize();
-    std::vector<std::pair<size_t, size_t>> places;  // (position, mark index)
-    for (size_t i = 0; i < marks.size(); ++i) {
-        const std::string comment = "<!--" + std::string(marks[i].first.value()) + "-->";
-        places.emplace_back(text.find(comment), i);
-        marks[i].first.parent().remove_child(marks[i].first);
+    const std::string marked = d->serialize();
+    std::vector<std::tuple<size_t, size_t, const TableRows*>> found;  // (at, length, rows)
+    for (auto& [mark, rows] : marks) {
+        const std::string comment = "<!--" + std::string(mark.value()) + "-->";
+        found.emplace_back(marked.find(comment), comment.size(), rows);
+        mark.parent().remove_child(mark);
     }
-    std::sort(places.begin(), places.end());
+    std::sort(found.begin(), found.end(),
+              [](const auto& a, const auto& b) { return std::get<0>(a) < std::get<0>(b); });
 
+    Layout layout;
+    layout.text.reserve(marked.size());
+    size_t from = 0;
+    for (const auto& [at, length, rows] : found) {
+        layout.text.append(marked, from, at - from);
+        layout.places.emplace_back(layout.text.size(), rows);
+        from = at + length;
+    }
+    layout.text.append(marked, from, std::string::npos);
+    return layout;
+}
+
+void Document::writeMainPart(QIODevice& out) const
+{
+    const Layout parts = layout();
     ChunkedOutput sink(out);
     size_t from = 0;
-    for (const auto& [at, i] : places) {
-        sink.append(text.data() + from, at - from);
-        marks[i].second->writeAddedRows(sink);
-        from = text.find("-->", at) + 3;
+    for (const auto& [at, rows] : parts.places) {
+        sink.append(parts.text.data() + from, at - from);
+        sink(rows->addedRowsText());
+        from = at;
     }
-    sink.append(text.data() + from, text.size() - from);
+    sink.append(parts.text.data() + from, parts.text.size() - from);
     sink.flush();
 }
 
@@ -339,7 +364,19 @@ QByteArray Document::mainPartXml() const
 
 void Document::saveAs(const QString& path) const
 {
-    d->package.save(path, MainPartName, [this](QIODevice& part) { writeMainPart(part); });
+    // The body part is compressed piece by piece; the added rows are compressed already.
+    const Layout parts = layout();
+    const std::string_view text(parts.text);
+    DeflatedPiece body;
+    size_t from = 0;
+    for (const auto& [at, rows] : parts.places) {
+        body.append(deflatePiece(text.substr(from, at - from)));
+        body.append(rows->addedRowsPiece());
+        from = at;
+    }
+    body.append(deflatePiece(text.substr(from)));
+    finishParts(body);
+    d->package.save(path, MainPartName, body);
 }
 
 QString Document::version()

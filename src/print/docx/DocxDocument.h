@@ -9,10 +9,15 @@
 #include <QByteArray>
 #include <QString>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 class QIODevice;
 
 namespace Docx {
+
+class TableRows;
 
 class Document
 {
@@ -60,6 +65,12 @@ public:
 
 private:
     Document();
+    // The body part as written: the tree's text, and where the added rows of tables go.
+    struct Layout {
+        std::string text;
+        std::vector<std::pair<size_t, const TableRows*>> places;  // in document order
+    };
+    Layout layout() const;
     struct Impl;
     std::unique_ptr<Impl> d;
 };

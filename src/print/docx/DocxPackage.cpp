@@ -183,7 +183,7 @@ QByteArray Package::partData(const QString& name, qint64 maxBytes) const
     return data;
 }
 
-void Package::write(QIODevice& out, const QString& replacedPart, const PartWriter& writeReplaced) const
+void Package::write(QIODevice& out, const QString& replacedPart, const DeflatedPiece& content) const
 {
     const auto fail = [](const QString& what) {
         throw zorvek::Error(QStringLiteral("Не удалось записать документ: ") + what);
@@ -199,10 +199,15 @@ void Package::write(QIODevice& out, const QString& replacedPart, const PartWrite
         info.externalAttr = e.externalAttr;
         QuaZipFile file(&zip);
         if (e.name == replacedPart) {
+            // Sizes past 4 GiB need zip64, which word processors do not all read.
+            if (content.size > 0xffffffffu || content.bytes.size() > 0xffffffffu)
+                fail(QStringLiteral("документ больше 4 ГБ."));
             info.dateTime = QDateTime::currentDateTime();
-            if (!file.open(QIODevice::WriteOnly, info))
+            info.uncompressedSize = ulong(content.size);
+            if (!file.open(QIODevice::WriteOnly, info, nullptr, content.crc, Z_DEFLATED, Z_DEFAULT_COMPRESSION, true))
                 fail(QStringLiteral("часть ") + e.name + QStringLiteral(" не создаётся."));
-            writeReplaced(file);
+            if (file.write(content.bytes.data(), qint64(content.bytes.size())) != qint64(content.bytes.size()))
+                fail(QStringLiteral("часть ") + e.name + QStringLiteral(" не записывается."));
         } else {
             info.uncompressedSize = ulong(e.uncompressedSize);
             if (!file.open(QIODevice::WriteOnly, info, nullptr, e.crc, e.method, e.level, true))
@@ -219,13 +224,13 @@ void Package::write(QIODevice& out, const QString& replacedPart, const PartWrite
         fail(QStringLiteral("оглавление архива не записывается."));
 }
 
-void Package::save(const QString& path, const QString& replacedPart, const PartWriter& writeReplaced) const
+void Package::save(const QString& path, const QString& replacedPart, const DeflatedPiece& content) const
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw zorvek::Error(QStringLiteral("Не удалось записать документ ") + shown(path) + QStringLiteral(": ")
                             + file.errorString());
-    write(file, replacedPart, writeReplaced);
+    write(file, replacedPart, content);
     if (!file.commit())
         throw zorvek::Error(QStringLiteral("Не удалось записать документ ") + shown(path) + QStringLiteral(": ")
                             + file.errorString());

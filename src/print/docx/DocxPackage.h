@@ -3,10 +3,11 @@
 // compressed bytes), so parts the program does not change are written back unchanged; only the
 // part that is replaced is compressed anew. Reading refuses files that could hurt the program:
 // not a zip, unsafe part names, duplicated parts, or sizes that would fill the memory.
+#include "print/docx/DeflateStream.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
-#include <functional>
 #include <vector>
 
 class QIODevice;
@@ -36,14 +37,13 @@ public:
     QByteArray partData(const QString& name, qint64 maxBytes = MaxMainPartBytes) const;
 
     // Writes the container to `out` (open for writing): every part as it was read, except
-    // `replacedPart`, whose new content `writeReplaced` writes into the device it is given.
-    // Throws zorvek::Error when the zip cannot be written.
-    using PartWriter = std::function<void(QIODevice& part)>;
-    void write(QIODevice& out, const QString& replacedPart, const PartWriter& writeReplaced) const;
+    // `replacedPart`, whose new content is given compressed. Throws zorvek::Error when the zip
+    // cannot be written.
+    void write(QIODevice& out, const QString& replacedPart, const DeflatedPiece& content) const;
 
     // The same, into the file `path`, which is replaced only when the whole document was
     // written (an existing file stays as it was when writing fails).
-    void save(const QString& path, const QString& replacedPart, const PartWriter& writeReplaced) const;
+    void save(const QString& path, const QString& replacedPart, const DeflatedPiece& content) const;
 
 private:
     struct Entry {

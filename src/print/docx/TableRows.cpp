@@ -3,6 +3,7 @@
 #include "core/Error.h"
 
 #include <QString>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -141,15 +142,78 @@ void TableRows::addRow()
 {
     if (m_pieces.empty())
         makeRowPattern();
-    const size_t cells = m_pieces.size() - 1;
-    m_cells.resize(m_cells.size() + cells);
+    const size_t reserve = m_added.empty() ? 2 * m_pieces.front().size() : m_added.back().size();
+    if (m_compressing && !m_added.empty()) {
+        if (!m_compressed)
+            m_compressed = std::make_unique<DeflateStream>();
+        for (const std::string& row : m_added) {
+            m_compressed->write(row);
+            m_compressedLengths.push_back(quint32(row.size()));
+        }
+        m_compressedCount += int(m_added.size());
+        m_added.clear();
+    }
+    std::string row;
+    // A new row usually ends up as long as the one before it.
+    row.reserve(reserve);
+    for (size_t c = 0; c + 1 < m_pieces.size(); ++c) {
+        row += m_pieces[c];
+        m_cellEnds.push_back(quint32(row.size()));
+    }
+    row += m_pieces.back();
+    m_added.push_back(std::move(row));
     ++m_addedCount;
 }
 
-std::string& TableRows::addedCell(int row, int cell)
+void TableRows::restoreCompressedRows()
+{
+    const std::string text = m_compressed->inflated();
+    std::vector<std::string> rows;
+    rows.reserve(m_compressedLengths.size() + m_added.size());
+    size_t at = 0;
+    for (const quint32 length : m_compressedLengths) {
+        rows.push_back(text.substr(at, length));
+        at += length;
+    }
+    for (std::string& row : m_added)
+        rows.push_back(std::move(row));
+    m_added = std::move(rows);
+    m_compressed.reset();
+    m_compressedLengths.clear();
+    m_compressedCount = 0;
+    m_compressing = false;
+}
+
+void TableRows::insertIntoAddedCell(int row, int cell, size_t offset, const std::string& runXml)
 {
     const size_t cells = m_pieces.size() - 1;
-    return m_cells[size_t(row - templateRowCount()) * cells + size_t(cell)];
+    const size_t r = size_t(row - templateRowCount());
+    if (r < size_t(m_compressedCount))
+        restoreCompressedRows();
+    std::string& text = m_added[r - size_t(m_compressedCount)];
+    quint32* ends = m_cellEnds.data() + r * cells;
+    const size_t start = cell == 0 ? m_pieces[0].size() : ends[cell - 1] + m_pieces[size_t(cell)].size();
+    text.insert(std::min(start + offset, size_t(ends[cell])), runXml);
+    for (size_t c = size_t(cell); c < cells; ++c)
+        ends[c] += quint32(runXml.size());
+}
+
+std::string TableRows::addedRowsText() const
+{
+    std::string text = m_compressed ? m_compressed->inflated() : std::string();
+    for (const std::string& row : m_added)
+        text += row;
+    return text;
+}
+
+DeflatedPiece TableRows::addedRowsPiece() const
+{
+    DeflatedPiece piece = m_compressed ? m_compressed->piece() : DeflatedPiece();
+    std::string rest;
+    for (const std::string& row : m_added)
+        rest += row;
+    piece.append(deflatePiece(rest));
+    return piece;
 }
 
 } // namespace Docx

@@ -2,11 +2,16 @@
 // One table of the document as the typing cursor walks it: the rows the template has (kept in
 // the XML tree) and the rows added past the last one. An added row is a copy of the table's
 // last row with its text emptied; since thousands of them may be added (a journal of every
-// exam), they are kept as the XML text of their cells only and spliced into the document when
-// it is written, instead of as tree nodes.
+// exam), they are kept as XML text, not as tree nodes, and spliced into the document when it is
+// written. Typing only moves forward through added rows, so each row is compressed as soon as
+// the next one is added; should the cursor come back to a compressed row (through a bookmark
+// higher up in the table), the rows are restored as text.
+#include "print/docx/DeflateStream.h"
 #include "print/docx/WordXml.h"
 
+#include <QtGlobal>
 #include <pugixml.hpp>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,25 +38,18 @@ public:
     // paragraph, cell and paragraph properties kept, bookmarks and paragraph ids left out.
     // Throws zorvek::Error when the last row has no cells.
     void addRow();
-    // The runs typed into a cell of an added row (XML text, appended to as text is typed).
-    std::string& addedCell(int row, int cell);
+    // Inserts run XML into a cell of an added row, `offset` bytes behind the start of the
+    // cell's text.
+    void insertIntoAddedCell(int row, int cell, size_t offset, const std::string& runXml);
 
-    // The XML text of every added row, in order, passed to `sink` piece by piece.
-    template <typename Sink>
-    void writeAddedRows(Sink&& sink) const
-    {
-        const int cells = int(m_pieces.size()) - 1;
-        for (int r = 0; r < m_addedCount; ++r) {
-            for (int c = 0; c < cells; ++c) {
-                sink(m_pieces[size_t(c)]);
-                sink(m_cells[size_t(r) * size_t(cells) + size_t(c)]);
-            }
-            sink(m_pieces.back());
-        }
-    }
+    // The XML text of every added row, in order (tests and plain output).
+    std::string addedRowsText() const;
+    // The same, compressed.
+    DeflatedPiece addedRowsPiece() const;
 
 private:
     void makeRowPattern();
+    void restoreCompressedRows();
 
     const WordNames& n;
     pugi::xml_node m_table;
@@ -59,7 +57,15 @@ private:
     // The emptied copy of the last row, cut at each cell's insertion point: pieces[0] cell 0
     // pieces[1] cell 1 … pieces[cells].
     std::vector<std::string> m_pieces;
-    std::vector<std::string> m_cells;  // row-major, cellCount per added row
+    // Added rows 0 .. m_compressedCount-1 are in m_compressed (m_compressedLengths keeps their
+    // lengths); the rest are XML text in m_added. m_cellEnds holds, for every added row, where
+    // the text of each cell ends: the insertion points, row-major, relative to the row.
+    std::unique_ptr<DeflateStream> m_compressed;
+    std::vector<quint32> m_compressedLengths;
+    int m_compressedCount = 0;
+    bool m_compressing = true;
+    std::vector<std::string> m_added;
+    std::vector<quint32> m_cellEnds;
     int m_addedCount = 0;
 };
 
