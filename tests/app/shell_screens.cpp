@@ -2,6 +2,7 @@
 // reference table, the chooser with a category picked and the password dialog.
 // Usage: shell_screens <output folder>
 #include "TestDataFolder.h"
+#include "app/DataGrid.h"
 #include "app/Forms.h"
 #include "app/TPasswordDlg.h"
 #include "app/TfrmClassificatorZorvek.h"
@@ -54,6 +55,18 @@ int main(int argc, char* argv[])
             });
         w->action(QString::fromLatin1(cmd))->trigger();
         save(w, QStringLiteral("table_") + QString::fromLatin1(cmd) + QStringLiteral(".png"));
+        if (QByteArray(cmd) == "actPersonal") {
+            // The drop-down list of a category cell.
+            QAbstractItemModel* model = w->DBGrid->model();
+            for (int c = 0; c < model->columnCount(); ++c)
+                if (model->headerData(c, Qt::Horizontal).toString() == QStringLiteral("Группа")) {
+                    const QModelIndex cell = model->index(2, c);
+                    w->DBGrid->setCurrentIndex(cell);
+                    w->DBGrid->edit(cell);
+                }
+            save(w, QStringLiteral("table_actPersonal_picklist.png"));
+            w->DBGrid->discardEditor();
+        }
     }
 
     Global::RegimRaboty = Global::RegimView;

@@ -4,6 +4,9 @@
 #include "app/Forms.h"
 #include "app/TfrmClassificatorZorvek.h"
 #include "core/Global.h"
+#include "editor/TfrmBGD_Editor.h"
+#include "training/TfrmBGD_Samopodgotovka.h"
+#include "view/TfrmBGD_View.h"
 #include "select/ChooserRules.h"
 #include "select/TfrmOpenBD.h"
 #include "ui/Messages.h"
@@ -12,6 +15,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 class TestChooser : public QObject
@@ -188,6 +192,46 @@ private slots:
         QVERIFY(c->isVisible());
         QCOMPARE(ChooserRules::sectionCaption(QStringLiteral("Энергодиспетчеры"), 3),
                  QStringLiteral("Энергодиспетчеры;  Раздел_3"));
+    }
+
+    void sectionOpensTheModeWindow_data()
+    {
+        QTest::addColumn<int>("regim");
+        QTest::newRow("self-training") << 2;
+        QTest::newRow("editing") << 5;
+        QTest::newRow("view") << 7;
+    }
+    void sectionOpensTheModeWindow()
+    {
+        QFETCH(int, regim);
+        QDialog* window = regim == 2 ? static_cast<QDialog*>(Forms::frmBGD_Samopodgotovka)
+            : regim == 5             ? static_cast<QDialog*>(Forms::frmBGD_Editor)
+                                     : static_cast<QDialog*>(Forms::frmBGD_View);
+        QLabel* caption = window->findChild<QLabel*>(QStringLiteral("Label6"));
+        QVERIFY(caption);
+        Global::RegimRaboty = quint8(regim);
+        c->show();
+        c->pickCategory(2);
+        c->actDaleeExecute();
+        bool shown = false;
+        QString text;
+        auto* poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [&] {
+            if (!window->isVisible())
+                return;
+            poll->stop();
+            shown = true;
+            text = caption->isVisible() ? caption->text() : QString();
+            window->reject();
+        });
+        poll->start(5);
+        c->actRazdel4Execute();
+        delete poll;
+        QVERIFY(shown);
+        QCOMPARE(Global::NameRazdela, QStringLiteral("Раздел_4"));
+        QCOMPARE(text, c->DBLookupComboBox->itemText(1) + QStringLiteral(";  Раздел_4"));
+        QVERIFY(c->isVisible()); // the chooser waits under the mode window
+        m_messages.clear();      // what the mode window itself reported is its own business here
     }
 
     void altF4IsSwallowed()
