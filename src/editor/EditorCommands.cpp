@@ -243,16 +243,24 @@ void TfrmBGD_Editor::actOutRazdel_EditorExecute()
 {
     if (!savePending())
         return;
-    QDialog::done(QDialog::Rejected);
+    done(QDialog::Rejected);
 }
 
 void TfrmBGD_Editor::actOutEditorExecute()
 {
     if (!savePending())
         return;
-    QDialog::done(QDialog::Rejected);
+    done(QDialog::Rejected);
     if (Forms::frmOpenBD)
         Forms::frmOpenBD->reject();
+}
+
+void TfrmBGD_Editor::done(int result)
+{
+    m_open = false;
+    m_state = State::Browse;
+    DBCtrlGrid1->unbind();
+    QDialog::done(result);
 }
 
 void TfrmBGD_Editor::reject()

@@ -83,6 +83,7 @@ public:
     bool isPictureShown() const;
 
     void reject() override;
+    void done(int result) override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -143,6 +143,7 @@ void QuestionBrowseDialog::done(int result)
         Forms::frmADODataModule->ADOVoprosy_Otvety->setReadOnly(false);
         m_readOnlyHeld = false;
     }
+    DBCtrlGrid1->unbind();
     QDialog::done(result);
 }
 

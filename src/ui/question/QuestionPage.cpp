@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStringListModel>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -33,6 +34,7 @@ QuestionPage::QuestionPage(FlagKind kind, QWidget* parent) : QFrame(parent), m_k
     setAutoFillBackground(true);
     m_mapper = new QDataWidgetMapper(this);
     m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
+    m_idle = new QStringListModel(this);
 
     m_content = new QWidget(this);
     m_content->setObjectName(QStringLiteral("PanelContent"));
@@ -200,6 +202,16 @@ void QuestionPage::bind(SqlTableModel* model)
     }
     m_row = -2;
     showRow(0);
+}
+
+void QuestionPage::unbind()
+{
+    Populating guard(m_populating);
+    m_mapper->clearMapping();
+    // An empty stand-in model: the mapper keeps no link to the shared table object.
+    m_mapper->setModel(m_idle);
+    m_model = nullptr;
+    m_row = -1;
 }
 
 void QuestionPage::addMapping(QWidget* widget, const QString& field, const QByteArray& property)

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 class FlagComboBox;
+class QAbstractItemModel;
 class FlagLabel;
 class MemoBox;
 class QDataWidgetMapper;
@@ -60,6 +61,9 @@ public:
 
     // Binds the boxes to the fields of a section table object and shows its first row.
     void bind(SqlTableModel* model);
+    // Lets go of the table object when the window closes: the object is shared with the other
+    // windows, and their changes must not reach this page's boxes while it is hidden.
+    void unbind();
     SqlTableModel* model() const { return m_model; }
     QDataWidgetMapper* mapper() const { return m_mapper; }
     // Maps a further widget (the editor's picture box) to a field by a property.
@@ -104,6 +108,7 @@ private:
     QWidget* m_content = nullptr;
     SqlTableModel* m_model = nullptr;
     QDataWidgetMapper* m_mapper = nullptr;
+    QAbstractItemModel* m_idle = nullptr;   // bound while the window is closed
     int m_row = -1;
     int m_populating = 0;
     bool m_hintEnabled = false;
