@@ -170,9 +170,10 @@ bool TfrmClassificatorZorvek::eventFilter(QObject* watched, QEvent* event)
         if (!active && watched->isWidgetType())
             active = static_cast<QWidget*>(watched)->window();
         const int topic = active ? active->window()->property("helpTopic").toInt() : 0;
-        if (topic > 0)
+        if (topic > 0) {
             HelpWindow::showTopic(topic);
-        return true;
+            return true;
+        }
     }
     if (watched == Image1 && event->type() == QEvent::Resize)
         updateBackground();

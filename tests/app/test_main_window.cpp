@@ -425,6 +425,41 @@ private slots:
         QCOMPARE(errors(), 0);
     }
 
+    void unsavedChangesAreAskedAbout()
+    {
+        start();
+        showPersonal();
+        SqlTableModel* p = shown();
+        const int fio = p->column(QStringLiteral("Фамилия_Имя_Отчество"));
+        const QVariant code = p->data(p->index(0, 0));
+        const QString sql = QStringLiteral("Select Фамилия_Имя_Отчество From Персонал Where Код = ?");
+        const QString original = storedValue(sql, {code}).toString();
+
+        // Another table with "No": the typing is dropped.
+        QVERIFY(p->setData(p->index(0, fio), QStringLiteral("Отброшено")));
+        m_answer = QMessageBox::No;
+        trigger("actCategorii");
+        QCOMPARE(m_messages.last().kind, Messages::Kind::Question);
+        QCOMPARE(storedValue(sql, {code}).toString(), original);
+        QVERIFY(!p->isDirty());
+
+        // With "Yes": saved before the other table is shown.
+        showPersonal();
+        QVERIFY(p->setData(p->index(0, fio), QStringLiteral("Сохранено")));
+        m_answer = QMessageBox::Yes;
+        trigger("actDopuski");
+        QCOMPARE(storedValue(sql, {code}).toString(), QStringLiteral("Сохранено"));
+        QCOMPARE(shown(), Forms::frmADODataModule->ADOProcent);
+
+        // A change that cannot be saved keeps the table shown with the change pending.
+        showPersonal();
+        QVERIFY(p->setData(p->index(1, 0), code)); // a taken Код
+        trigger("actCriterii");
+        QCOMPARE(errors(), 1);
+        QCOMPARE(shown(), p);
+        QVERIFY(p->isDirty());
+    }
+
     void printCommandsClickTheItems()
     {
         start();
