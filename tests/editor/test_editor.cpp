@@ -409,6 +409,17 @@ private slots:
         w->actOutRazdel_EditorExecute();
     }
 
+    void closeButtonSavesThePendingChange()
+    {
+        open();
+        w->show();
+        w->DataSetAppendEditorExecute();
+        w->DBMemo_Vopros->setStoredText(QStringLiteral("при закрытии"));
+        QVERIFY(w->close());
+        QVERIFY(!w->isVisible());
+        QCOMPARE(stored(QStringLiteral("Вопрос"), 13).toString(), QStringLiteral("при закрытии"));
+    }
+
     void exitFromTheModeClosesTheChooser()
     {
         Forms::frmOpenBD = new TfrmOpenBD;

@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 using Window = TfrmBGD_Samopodgotovka;
@@ -254,6 +255,32 @@ private slots:
         w->actFromRazdelSamopodgotovkaExecute();
         w.reset();
         QCOMPARE(fileChecksum(fx->bankPath(0)), before);
+    }
+
+    // The chooser's section command opens the window modally; leaving the mode ends both.
+    void openedByTheChooser()
+    {
+        Global::RegimRaboty = Global::RegimSelfTraining;
+        fx->choose(0, 1);
+        auto chooser = std::make_unique<TfrmOpenBD>();
+        Forms::frmOpenBD = chooser.get();
+        w = std::make_unique<Window>(chooser.get());
+        Forms::frmBGD_Samopodgotovka = w.get();
+        QSignalSpy chooserClosed(chooser.get(), &QDialog::rejected);
+        bool seen = false;
+        QTimer::singleShot(0, w.get(), [&] {
+            seen = w->isVisible() && w->Label6->isVisibleTo(w.get()) && w->Label6->text().endsWith(QStringLiteral("Раздел_1"))
+                   && w->DBEdit->text() == QStringLiteral("1");
+            w->actAnswer1Samopodgotovka->trigger();
+            w->actOutSamopodgotovka->trigger();
+        });
+        chooser->actRazdel1Execute();
+        QVERIFY(seen);
+        QVERIFY(!w->isVisible());
+        QCOMPARE(chooserClosed.count(), 1);
+        QVERIFY(allPlain(*w));
+        Forms::frmBGD_Samopodgotovka = nullptr;
+        w.reset();
     }
 
     void screenshot()
