@@ -6,6 +6,7 @@
 #include "core/Error.h"
 #include "data/Db.h"
 #include "data/TfrmADODataModule.h"
+#include "print/CategoryDocuments.h"
 #include "print/MyWord.h"
 #include "print/PrintHooks.h"
 #include "print/PrintJobs.h"
@@ -315,6 +316,41 @@ private slots:
         QVERIFY(!QFile::exists(programFile(PrintJobs::ProtocolFile)));
         QVERIFY_THROWS_EXCEPTION(zorvek::Error,
                                  PrintJobs::printProtocol(db(), Today, folders(), m_data->filePath("нет/x.docx")));
+    }
+
+    void categoryDocumentsListEveryQuestion()
+    {
+        const QString outDir = m_program->filePath(QStringLiteral("docs"));
+        const QStringList written = CategoryDocuments::writeAll(*m_module, m_data->path(), outDir);
+        QCOMPARE(written.size(), 9);
+        for (int position = 0; position < 9; ++position) {
+            QCOMPARE(QFileInfo(written[position]).fileName(), PrintJobs::categoryDocumentFile(position));
+            m_module->connectCategoryBank(position, m_data->path());
+            const QList<CategoryDocuments::Section> sections = CategoryDocuments::readBank(m_module->ADOConnection);
+            int questions = 0, answers = 0, right = 0, pictures = 0;
+            for (const auto& section : sections) {
+                questions += section.questions.size();
+                for (const auto& q : section.questions) {
+                    answers += q.answers.size();
+                    pictures += q.picture.isEmpty() ? 0 : 1;
+                    for (const auto& a : q.answers)
+                        right += a.flag.trimmed().startsWith(QStringLiteral("Верно")) ? 1 : 0;
+                }
+            }
+            QVERIFY(questions > 0);
+            const DocxInspect::Document doc = readBack(written[position]);
+            const QString xml = QString::fromUtf8(doc.parts.value(QStringLiteral("word/document.xml")));
+            QCOMPARE(xml.count(QStringLiteral("<w:pStyle w:val=\"Question\"/>")), questions);
+            QCOMPARE(xml.count(QStringLiteral("<w:pStyle w:val=\"Answer\"/>")), answers);
+            QCOMPARE(xml.count(QStringLiteral(" — Верно</w:t>")), right);
+            int media = 0;
+            for (const QString& part : doc.parts.keys())
+                media += part.startsWith(QStringLiteral("word/media/")) ? 1 : 0;
+            QCOMPARE(media, pictures);
+            const QString firstQuestion = sections.first().questions.first().text.section(QLatin1Char('\r'), 0, 0);
+            QVERIFY(xml.contains(firstQuestion.toHtmlEscaped().replace(QStringLiteral("&quot;"), QStringLiteral("\""))));
+            QVERIFY(doc.parts.contains(QStringLiteral("word/styles.xml")));
+        }
     }
 };
 

@@ -236,4 +236,30 @@ void Package::save(const QString& path, const QString& replacedPart, const Defla
                             + file.errorString());
 }
 
+void saveNewPackage(const QString& path, const QList<QPair<QString, QByteArray>>& parts)
+{
+    const auto fail = [&](const QString& why) {
+        throw zorvek::Error(QStringLiteral("Не удалось записать документ ") + shown(path) + QStringLiteral(": ") + why);
+    };
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        fail(file.errorString());
+    QuaZip zip(&file);
+    zip.setAutoClose(false);
+    zip.setUtf8Enabled(true);
+    if (!zip.open(QuaZip::mdCreate))
+        fail(QStringLiteral("архив не создаётся."));
+    for (const auto& [name, data] : parts) {
+        QuaZipFile part(&zip);
+        if (!part.open(QIODevice::WriteOnly, QuaZipNewInfo(name)) || part.write(data) != data.size())
+            fail(QStringLiteral("часть ") + name + QStringLiteral(" не записывается."));
+        part.close();
+        if (part.getZipError() != ZIP_OK)
+            fail(QStringLiteral("часть ") + name + QStringLiteral(" не записывается."));
+    }
+    zip.close();
+    if (zip.getZipError() != ZIP_OK || !file.commit())
+        fail(file.errorString());
+}
+
 } // namespace Docx

@@ -7,6 +7,8 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <vector>
 
@@ -61,6 +63,10 @@ private:
     QString m_fileName;
     std::vector<Entry> m_entries;
 };
+
+// Writes a new document from its parts (name, content), in order, to `path` (replaced only once
+// the whole file is written). Throws zorvek::Error naming the file.
+void saveNewPackage(const QString& path, const QList<QPair<QString, QByteArray>>& parts);
 
 // Whether a zip entry name is safe as a part name: relative, forward slashes only, no "." or
 // ".." segments, no drive letters or control characters.

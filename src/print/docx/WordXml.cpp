@@ -51,6 +51,13 @@ WordNames::WordNames(const pugi::xml_node& root)
     }
 }
 
+WordNames WordNames::standard()
+{
+    pugi::xml_document doc;
+    doc.append_child("w:document").append_attribute("xmlns:w").set_value(WordNamespace);
+    return WordNames(doc.document_element());
+}
+
 void appendEscaped(std::string& out, const QString& text, qsizetype from, qsizetype to)
 {
     for (qsizetype i = from; i < to; ++i) {

@@ -18,6 +18,8 @@ bool prefixOf(const pugi::xml_node& element, const char* namespaceUri, std::stri
 struct WordNames {
     // Throws zorvek::Error when the root does not declare the WordprocessingML namespace.
     explicit WordNames(const pugi::xml_node& root);
+    // The names with the usual prefix "w", for documents the program writes itself.
+    static WordNames standard();
 
     std::string q(const char* local) const { return w.empty() ? std::string(local) : w + ':' + local; }
 

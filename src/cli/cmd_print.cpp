@@ -1,0 +1,111 @@
+// zorvek-cli protocol | journal | docs: the print jobs of the program without a viewer, in the
+// current data folder; templates are taken from the program's folder.
+#include "cli/CliCommand.h"
+#include "core/Clock.h"
+#include "core/Dates.h"
+#include "core/Error.h"
+#include "data/TfrmADODataModule.h"
+#include "print/CategoryDocuments.h"
+#include "print/MyWord.h"
+#include "print/PrintHooks.h"
+#include "print/PrintJobs.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+
+QString programFolder()
+{
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+}
+
+// Messages of the jobs go to standard error; a failure that would end the program ends the
+// command with status 1 (the job throws MyWord::Fatal after its messages).
+void reportToConsole()
+{
+    PrintHooks::setShowMessage([](const QString& text) {
+        QString line = text;
+        line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        Cli::err() << "zorvek-cli: " << line << Qt::endl;
+    });
+    PrintHooks::setTerminate({});
+}
+
+int finished(const PrintJobs::Output& out, const QString& what)
+{
+    if (!out.notice.isEmpty())
+        Cli::err() << out.notice << Qt::endl;
+    Cli::out() << what << ": " << QDir::toNativeSeparators(out.path) << '\n';
+    return 0;
+}
+
+template <typename Job>
+int runJob(Job&& job)
+{
+    reportToConsole();
+    try {
+        return job();
+    } catch (const MyWord::Fatal&) {
+        return 1;
+    }
+}
+
+int runProtocol(const QStringList& args)
+{
+    const Cli::Args a(args);
+    if (!a.positional().isEmpty() || !a.unknown({QStringLiteral("--date"), QStringLiteral("--out")}).isEmpty())
+        return Cli::fail(QStringLiteral("использование: zorvek-cli protocol [--date дд.мм.гггг] [--out ФАЙЛ]"));
+    QDate day = Clock::today();
+    if (a.has(QStringLiteral("--date"))) {
+        day = Dates::fromText(a.value(QStringLiteral("--date")));
+        if (!day.isValid())
+            return Cli::fail(QStringLiteral("дата «") + a.value(QStringLiteral("--date"))
+                             + QStringLiteral("» не в виде дд.мм.гггг"));
+    }
+    return runJob([&] {
+        const auto module = Cli::openDataModule();
+        const PrintJobs::Output out = PrintJobs::printProtocol(
+            module->ADOConnectionGlb, day, {programFolder(), TfrmADODataModule::dataFolder()},
+            a.value(QStringLiteral("--out")));
+        return finished(out, QStringLiteral("Протокол за ") + Dates::toText(day));
+    });
+}
+
+int runJournal(const QStringList& args)
+{
+    const Cli::Args a(args);
+    if (!a.positional().isEmpty() || !a.unknown({QStringLiteral("--out")}).isEmpty())
+        return Cli::fail(QStringLiteral("использование: zorvek-cli journal [--out ФАЙЛ]"));
+    return runJob([&] {
+        const auto module = Cli::openDataModule();
+        const PrintJobs::Output out = PrintJobs::printJournal(
+            module->ADOConnectionGlb, {programFolder(), TfrmADODataModule::dataFolder()}, a.value(QStringLiteral("--out")));
+        return finished(out, QStringLiteral("Журнал"));
+    });
+}
+
+int runDocs(const QStringList& args)
+{
+    const Cli::Args a(args);
+    if (!a.positional().isEmpty() || !a.unknown({QStringLiteral("--out-dir")}).isEmpty())
+        return Cli::fail(QStringLiteral("использование: zorvek-cli docs [--out-dir ПАПКА]"));
+    const QString outDir = a.value(QStringLiteral("--out-dir"), programFolder());
+    const auto module = Cli::openDataModule();
+    const QStringList written = CategoryDocuments::writeAll(*module, TfrmADODataModule::dataFolder(), outDir);
+    for (const QString& path : written)
+        Cli::out() << "создан: " << QDir::toNativeSeparators(path) << '\n';
+    return 0;
+}
+
+} // namespace
+
+ZORVEK_CLI_COMMAND(QStringLiteral("protocol"), QStringLiteral("protocol [--date дд.мм.гггг] [--out ФАЙЛ]"),
+                   QStringLiteral("протокол проверки знаний за день (по умолчанию за сегодня) из журнала проверок"),
+                   runProtocol);
+ZORVEK_CLI_COMMAND(QStringLiteral("journal"), QStringLiteral("journal [--out ФАЙЛ]"),
+                   QStringLiteral("журнал проверки знаний: все записи журнала проверок и перечень правил"),
+                   runJournal);
+ZORVEK_CLI_COMMAND(QStringLiteral("docs"), QStringLiteral("docs [--out-dir ПАПКА]"),
+                   QStringLiteral("документы с вопросами девяти категорий из банков вопросов папки данных"),
+                   runDocs);
