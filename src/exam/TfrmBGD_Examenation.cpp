@@ -251,8 +251,11 @@ void TfrmBGD_Examenation::updateAnsweredState()
     bool answered = false;
     guarded(this, [&] { answered = m_flow && m_current > 0 && m_flow->isAnswered(m_questions.at(m_current - 1).number); });
     LabelAnswered->setText(answered ? QStringLiteral("Ответ на этот вопрос подтверждён") : QString());
-    for (QAction* a : {actAnswer1Examenation, actAnswer2Examenation, actAnswer3Examenation})
+    for (QAction* a : {actAnswer1Examenation, actAnswer2Examenation})
         a->setEnabled(!answered && m_current > 0);
+    // A question with two answers offers no third one to choose.
+    actAnswer3Examenation->setEnabled(!answered && m_current > 0
+                                      && !m_questions.at(m_current - 1).answers[2].trimmed().isEmpty());
     actPostExamenation->setEnabled(false);
 }
 
@@ -274,7 +277,8 @@ void TfrmBGD_Examenation::markAnswer(int n)
 
 void TfrmBGD_Examenation::chooseAnswer(int n)
 {
-    if (m_current == 0 || !actAnswer1Examenation->isEnabled())
+    QAction* command = n == 1 ? actAnswer1Examenation : n == 2 ? actAnswer2Examenation : actAnswer3Examenation;
+    if (m_current == 0 || !command->isEnabled())
         return;
     Global::NomerOtveta = quint8(n);
     markAnswer(n);

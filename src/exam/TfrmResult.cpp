@@ -162,6 +162,7 @@ void TfrmResult::buildBoxes()
     MonthCalendar1 = new QCalendarWidget(body);
     MonthCalendar1->setObjectName(QStringLiteral("MonthCalendar1"));
     MonthCalendar1->setFocusPolicy(Qt::NoFocus);
+    MonthCalendar1->setLocale(QLocale(QLocale::Russian, QLocale::Russia));
     MonthCalendar1->setAttribute(Qt::WA_TransparentForMouseEvents);
     row->addWidget(DBCtrlGrid1, 1);
     row->addWidget(MonthCalendar1, 0, Qt::AlignTop);

@@ -57,6 +57,7 @@ private:
     QStringList m_messages;
     int m_resultShows = 0;
     int m_detailShows = 0;
+    QList<int> m_chosen;   // the answers the examinee chose, in question order
 };
 
 void TestExamWindows::init()
@@ -75,6 +76,7 @@ void TestExamWindows::init()
     Forms::frmResultAll = m_detail.get();
     m_messages.clear();
     m_resultShows = m_detailShows = 0;
+    m_chosen.clear();
     Messages::setHook([this](const Messages::Message& m) {
         m_messages << m.text;
         return m.kind == Messages::Kind::Question ? QMessageBox::Yes : QMessageBox::Ok;
@@ -135,7 +137,10 @@ void TestExamWindows::runExam(int code, const QString& reason, const QList<int>&
             const int total = answerCount < 0 ? m_exam->questionCount() : answerCount;
             for (int n = 1; n <= total; ++n) {
                 QCOMPARE(m_exam->currentQuestion(), n);
-                const int a = answers.value(n - 1, 1);
+                int a = answers.value(n - 1, 1);
+                if (a == 3 && !m_exam->actAnswer3Examenation->isEnabled())
+                    a = 1;   // a question with two answers
+                m_chosen << a;
                 if (a == 1)
                     m_exam->actAnswer1ExamenationExecute();
                 else if (a == 2)
@@ -196,7 +201,7 @@ void TestExamWindows::wholeExamThroughTheWindows()
     for (int n = 1; n <= 20; ++n) {
         QCOMPARE(recorded.at(n - 1).at(0).toInt(), n);
         const QVariant expected = Db::scalar(m_dm->ADOConnection,
-                                             QStringLiteral("Select Ответ_%1 From Вопросы_ответы Where Индекс = ?").arg(answers.at(n - 1)), {n});
+                                             QStringLiteral("Select Ответ_%1 From Вопросы_ответы Where Индекс = ?").arg(m_chosen.at(n - 1)), {n});
         QCOMPARE(recorded.at(n - 1).at(1).toString(), expected.isNull() ? QString() : expected.toString());
     }
 }
@@ -344,7 +349,7 @@ void TestExamWindows::cliLeavesTheSameJournalRowAsTheWindows()
     QList<int> answers;
     QString answerFile;
     for (int n = 1; n <= 20; ++n) {
-        answers << 1 + (n * 7) % 3;
+        answers << 1 + (n * 7) % 2;   // answers 1 and 2: every question has them
         answerFile += QString::number(answers.last()) + QLatin1Char('\n');
     }
     QFile file(cliFolder.filePath(QStringLiteral("answers.txt")));
