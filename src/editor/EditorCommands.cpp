@@ -102,8 +102,9 @@ void TfrmBGD_Editor::actFirstEditorExecute()
         return;
     const auto first = EditorRules::firstPosition(Global::KolVoprosovPoRazdelu, DBCtrlGrid1->rowCount());
     if (!first) {
-        Messages::information(this, QStringLiteral("В разделе нет вопросов, добавленных после %1 зарегистрированных.")
-                                        .arg(Global::KolVoprosovPoRazdelu));
+        Messages::information(
+            this, QStringLiteral("В разделе нет вопросов, добавленных после %1 зарегистрированных.")
+                      .arg(Global::KolVoprosovPoRazdelu));
         return;
     }
     moveTo(*first);
@@ -161,7 +162,8 @@ void TfrmBGD_Editor::DataSetAppendEditorExecute()
         indexes << t->data(t->index(r, col), Qt::EditRole).toInt();
     const int row = t->rowCount();
     if (!t->insertRow(row)) {
-        Messages::error(this, QStringLiteral("Новый вопрос не может быть добавлен в таблицу «%1».").arg(t->tableName()));
+        Messages::error(
+            this, QStringLiteral("Новый вопрос не может быть добавлен в таблицу «%1».").arg(t->tableName()));
         return;
     }
     m_state = State::Insert;
@@ -190,12 +192,14 @@ void TfrmBGD_Editor::DataSetDeleteEditorExecute()
     if (!Messages::question(this, EditorRules::deletePrompt(number, registered)))
         return;
     SqlTableModel* t = table();
-    t->revertAll();   // edits of the question being deleted go with it
+    t->revertAll(); // edits of the question being deleted go with it
     m_state = State::Browse;
     const int row = pos - 1;
     const bool ok = guarded(this, [&] {
         if (!t->removeRow(row))
-            throw DbError(QStringLiteral("Вопрос №%1 не может быть удалён из таблицы «%2».").arg(number).arg(t->tableName()));
+            throw DbError(QStringLiteral("Вопрос №%1 не может быть удалён из таблицы «%2».")
+                              .arg(number)
+                              .arg(t->tableName()));
         Forms::frmADODataModule->submit(t);
     });
     if (!ok)

@@ -18,7 +18,8 @@ void TfrmBGD_Editor::actImage_EditorExecute()
     updateCommands();
     const QString fileName = FileDialogs::openFileName(
         this, QStringLiteral("Вставить иллюстрацию"), QString(),
-        QStringLiteral("Файлы рисунков *.bmp (*.bmp *.BMP *.Bmp);;Файлы рисунков *.jpg  (*.jpg *.JPG *.Jpg)"));
+        QStringLiteral(
+            "Файлы рисунков *.bmp (*.bmp *.BMP *.Bmp);;Файлы рисунков *.jpg  (*.jpg *.JPG *.Jpg)"));
     if (!fileName.isEmpty()) {
         if (PictureFile::isPictureFileName(fileName)) {
             try {
@@ -32,9 +33,10 @@ void TfrmBGD_Editor::actImage_EditorExecute()
                 return;
             }
         } else {
-            Messages::information(this, QStringLiteral("Иллюстрацией вопроса может быть только рисунок *.bmp или *.jpg; "
-                                                       "файл «%1» не загружен.")
-                                            .arg(QDir::toNativeSeparators(fileName)));
+            Messages::information(
+                this, QStringLiteral("Иллюстрацией вопроса может быть только рисунок *.bmp или *.jpg; "
+                                     "файл «%1» не загружен.")
+                          .arg(QDir::toNativeSeparators(fileName)));
         }
     }
     savePending();

@@ -33,15 +33,18 @@ QByteArray loadAsBitmap(const QString& fileName)
     const QSize size = reader.size();
     auto tooLarge = [](const QSize& s) { return s.width() > MaxSide || s.height() > MaxSide; };
     if (size.isValid() && tooLarge(size))
-        throw fail(QStringLiteral("рисунок размером %1 × %2 точек слишком велик (допускается не более %3 × %3).")
-                       .arg(size.width())
-                       .arg(size.height())
-                       .arg(MaxSide));
+        throw fail(
+            QStringLiteral("рисунок размером %1 × %2 точек слишком велик (допускается не более %3 × %3).")
+                .arg(size.width())
+                .arg(size.height())
+                .arg(MaxSide));
     QImage image = reader.read();
     if (image.isNull())
-        throw fail(QStringLiteral("файл не является рисунком BMP или JPEG либо повреждён (%1).").arg(reader.errorString()));
+        throw fail(QStringLiteral("файл не является рисунком BMP или JPEG либо повреждён (%1).")
+                       .arg(reader.errorString()));
     if (tooLarge(image.size()))
-        throw fail(QStringLiteral("рисунок слишком велик (допускается не более %1 × %1 точек).").arg(MaxSide));
+        throw fail(
+            QStringLiteral("рисунок слишком велик (допускается не более %1 × %1 точек).").arg(MaxSide));
 
     if (image.hasAlphaChannel())
         image = image.convertToFormat(QImage::Format_RGB32);

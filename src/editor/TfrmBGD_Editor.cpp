@@ -23,7 +23,8 @@
 TfrmBGD_Editor::TfrmBGD_Editor(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TfrmBGD_Editor"));
-    setWindowTitle(QStringLiteral("Классификатор баз данных по безопасности производства работ на контактной сети"));
+    setWindowTitle(
+        QStringLiteral("Классификатор баз данных по безопасности производства работ на контактной сети"));
     m_ribbon = new Ribbon(this);
     m_ribbon->setCaption(windowTitle());
     DBCtrlGrid1 = new QuestionPage(QuestionPage::FlagKind::ComboBoxes, this);
@@ -52,10 +53,18 @@ TfrmBGD_Editor::TfrmBGD_Editor(QWidget* parent) : QDialog(parent)
 
     connect(page, &QuestionPage::moveRequested, this, [this](QuestionPage::Move move) {
         switch (move) {
-        case QuestionPage::Move::First: actFirstEditorExecute(); break;
-        case QuestionPage::Move::Prior: actPrevEditorExecute(); break;
-        case QuestionPage::Move::Next: actNextEdtorExecute(); break;
-        case QuestionPage::Move::Last: actLastExecute(); break;
+        case QuestionPage::Move::First:
+            actFirstEditorExecute();
+            break;
+        case QuestionPage::Move::Prior:
+            actPrevEditorExecute();
+            break;
+        case QuestionPage::Move::Next:
+            actNextEdtorExecute();
+            break;
+        case QuestionPage::Move::Last:
+            actLastExecute();
+            break;
         }
     });
     connect(page, &QuestionPage::jumpRequested, this, &TfrmBGD_Editor::jumpTo);
@@ -86,7 +95,8 @@ void TfrmBGD_Editor::FormCreate()
 
 void TfrmBGD_Editor::buildActions()
 {
-    struct Def {
+    struct Def
+    {
         QAction** action;
         const char* name;
         QString text;
@@ -103,7 +113,8 @@ void TfrmBGD_Editor::buildActions()
         {&DataSetEdit_Editor, "DataSetEdit_Editor", QStringLiteral("Редактирование")},
         {&DataSetPostEditor, "DataSetPostEditor", QStringLiteral("Сохранить изменения")},
         {&DataSetCancelEditor, "DataSetCancelEditor", QStringLiteral("Отменить редактирование")},
-        {&DataSetRefreshEditor, "DataSetRefreshEditor", QStringLiteral("Восстановить текущую запись из таблицы")},
+        {&DataSetRefreshEditor, "DataSetRefreshEditor",
+         QStringLiteral("Восстановить текущую запись из таблицы")},
         {&actImage_Editor, "actImage_Editor", QStringLiteral("Вставить иллюстрацию")},
         {&actViewHide_Image, "actViewHide_Image", QStringLiteral("Показать/Спрятать иллюстрацию")},
     };
@@ -136,9 +147,10 @@ void TfrmBGD_Editor::buildActions()
     DataSetCancelEditor->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     actViewHide_Image->setShortcut(QKeySequence(Qt::Key_F4));
 
-    ScreenTips::set(actOutEditor, {QStringLiteral("Выход из режима редактирования"),
-                                   {QStringLiteral("Выход из режима редактирования на главную страницу классификатора.")},
-                                   ScreenTips::HelpFooter});
+    ScreenTips::set(actOutEditor,
+                    {QStringLiteral("Выход из режима редактирования"),
+                     {QStringLiteral("Выход из режима редактирования на главную страницу классификатора.")},
+                     ScreenTips::HelpFooter});
     ScreenTips::set(actOutRazdel_Editor, {QStringLiteral("Выход из раздела"),
                                           {QStringLiteral("Выход из текущего раздела:"),
                                            QStringLiteral("1. Для перехода в другой раздел;"),
@@ -222,7 +234,8 @@ bool TfrmBGD_Editor::FormShow()
         Global::Stroka = QStringLiteral("Select Количество_вопросов From Количество_вопросов_по_разделам "
                                         "Where Категория_специалиста = ? and Название_раздела = ?");
         Global::KolVoprosovPoRazdelu =
-            Db::scalar(dm->ADOConnectionGlb, Global::Stroka, {Global::NameKategorii, Global::NameRazdela}, 0).toInt();
+            Db::scalar(dm->ADOConnectionGlb, Global::Stroka, {Global::NameKategorii, Global::NameRazdela}, 0)
+                .toInt();
     });
     if (!counted)
         return false;

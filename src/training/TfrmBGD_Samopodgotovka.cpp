@@ -40,15 +40,23 @@ void TfrmBGD_Samopodgotovka::FormCreate()
 void TfrmBGD_Samopodgotovka::buildRibbon()
 {
     actFirst1Samopodgotovka = makeAction(QStringLiteral("actFirst1Samopodgotovka"), QStringLiteral("Первая"));
-    actPrior1Samopodgotovka = makeAction(QStringLiteral("actPrior1Samopodgotovka"), QStringLiteral("Предыдущая"));
-    acttNext1Samopodgotovka = makeAction(QStringLiteral("acttNext1Samopodgotovka"), QStringLiteral("Следующая"));
-    actLast1Samopodgotovka = makeAction(QStringLiteral("actLast1Samopodgotovka"), QStringLiteral("Последняя"));
-    actAnswer1Samopodgotovka = makeAction(QStringLiteral("actAnswer1Samopodgotovka"), QStringLiteral("Ответ №1"));
-    actAnswer2Samopodgotovka = makeAction(QStringLiteral("actAnswer2Samopodgotovka"), QStringLiteral("Ответ №2"));
-    actAnswer3Samopodgotovka = makeAction(QStringLiteral("actAnswer3Samopodgotovka"), QStringLiteral("Ответ №3"));
-    actFromRazdelSamopodgotovka = makeAction(QStringLiteral("actFromRazdelSamopodgotovka"), QStringLiteral("Выход из раздела"));
+    actPrior1Samopodgotovka =
+        makeAction(QStringLiteral("actPrior1Samopodgotovka"), QStringLiteral("Предыдущая"));
+    acttNext1Samopodgotovka =
+        makeAction(QStringLiteral("acttNext1Samopodgotovka"), QStringLiteral("Следующая"));
+    actLast1Samopodgotovka =
+        makeAction(QStringLiteral("actLast1Samopodgotovka"), QStringLiteral("Последняя"));
+    actAnswer1Samopodgotovka =
+        makeAction(QStringLiteral("actAnswer1Samopodgotovka"), QStringLiteral("Ответ №1"));
+    actAnswer2Samopodgotovka =
+        makeAction(QStringLiteral("actAnswer2Samopodgotovka"), QStringLiteral("Ответ №2"));
+    actAnswer3Samopodgotovka =
+        makeAction(QStringLiteral("actAnswer3Samopodgotovka"), QStringLiteral("Ответ №3"));
+    actFromRazdelSamopodgotovka =
+        makeAction(QStringLiteral("actFromRazdelSamopodgotovka"), QStringLiteral("Выход из раздела"));
     actFormat = makeAction(QStringLiteral("actFormat"), QStringLiteral("Отменить форматирование"));
-    actOutSamopodgotovka = makeAction(QStringLiteral("actOutSamopodgotovka"), QStringLiteral("Выход из режима самоподготовки"));
+    actOutSamopodgotovka =
+        makeAction(QStringLiteral("actOutSamopodgotovka"), QStringLiteral("Выход из режима самоподготовки"));
 
     actAnswer1Samopodgotovka->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
     actAnswer2Samopodgotovka->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
@@ -59,10 +67,14 @@ void TfrmBGD_Samopodgotovka::buildRibbon()
     connect(actPrior1Samopodgotovka, &QAction::triggered, this, [this] { actPrior1SamopodgotovkaExecute(); });
     connect(acttNext1Samopodgotovka, &QAction::triggered, this, [this] { acttNext1SamopodgotovkaExecute(); });
     connect(actLast1Samopodgotovka, &QAction::triggered, this, [this] { actLast1SamopodgotovkaExecute(); });
-    connect(actAnswer1Samopodgotovka, &QAction::triggered, this, [this] { actAnswer1SamopodgotovkaExecute(); });
-    connect(actAnswer2Samopodgotovka, &QAction::triggered, this, [this] { actAnswer2SamopodgotovkaExecute(); });
-    connect(actAnswer3Samopodgotovka, &QAction::triggered, this, [this] { actAnswer3SamopodgotovkaExecute(); });
-    connect(actFromRazdelSamopodgotovka, &QAction::triggered, this, [this] { actFromRazdelSamopodgotovkaExecute(); });
+    connect(actAnswer1Samopodgotovka, &QAction::triggered, this,
+            [this] { actAnswer1SamopodgotovkaExecute(); });
+    connect(actAnswer2Samopodgotovka, &QAction::triggered, this,
+            [this] { actAnswer2SamopodgotovkaExecute(); });
+    connect(actAnswer3Samopodgotovka, &QAction::triggered, this,
+            [this] { actAnswer3SamopodgotovkaExecute(); });
+    connect(actFromRazdelSamopodgotovka, &QAction::triggered, this,
+            [this] { actFromRazdelSamopodgotovkaExecute(); });
     connect(actFormat, &QAction::triggered, this, [this] { actFormatExecute(); });
     connect(actOutSamopodgotovka, &QAction::triggered, this, [this] { actOutSamopodgotovkaExecute(); });
     setNavigationActions(actFirst1Samopodgotovka, actPrior1Samopodgotovka, acttNext1Samopodgotovka,
@@ -71,7 +83,8 @@ void TfrmBGD_Samopodgotovka::buildRibbon()
     const QString helpFooter = QStringLiteral("F1 -вызов справки");
     actFromRazdelSamopodgotovka->setToolTip(QStringLiteral("Выход из раздела для перехода в другой раздел"));
     ScreenTips::set(actFromRazdelSamopodgotovka,
-                    {QStringLiteral("Выход из раздела"), {QStringLiteral("Выход из раздела для перехода в другой раздел")},
+                    {QStringLiteral("Выход из раздела"),
+                     {QStringLiteral("Выход из раздела для перехода в другой раздел")},
                      helpFooter});
     actFormat->setToolTip(QStringLiteral("Отменить форматирование текста вопросов и ответов"));
     ScreenTips::set(actFormat, {QStringLiteral("Отменить форматирование"),
@@ -81,10 +94,11 @@ void TfrmBGD_Samopodgotovka::buildRibbon()
                                  QStringLiteral("3. реакцию системы - верно, неверно.")},
                                 helpFooter});
     actOutSamopodgotovka->setToolTip(QStringLiteral("Выход из режима самоподготовки"));
-    ScreenTips::set(actOutSamopodgotovka, {QStringLiteral("Выход из режима самоподготовки"),
-                                           {QStringLiteral("Выход из режима самоподготовки на гланую страницу "),
-                                            QStringLiteral("Классификатора ЗОРВЕК")},
-                                           helpFooter});
+    ScreenTips::set(actOutSamopodgotovka,
+                    {QStringLiteral("Выход из режима самоподготовки"),
+                     {QStringLiteral("Выход из режима самоподготовки на гланую страницу "),
+                      QStringLiteral("Классификатора ЗОРВЕК")},
+                     helpFooter});
 
     m_ribbon->setScheme(Ribbon::Scheme::Silver);
     const int tab = m_ribbon->addTab(QStringLiteral("Работа классификатора в режиме самоподготовки"));
@@ -149,7 +163,8 @@ void TfrmBGD_Samopodgotovka::revealAnswer(int k)
         break;
     case AnswerFlag::Verdict::Wrong:
     case AnswerFlag::Verdict::Incomplete:
-        colour = AnswerFlag::classify(flagText) == AnswerFlag::Verdict::Incomplete ? incompleteColor() : wrongColor();
+        colour = AnswerFlag::classify(flagText) == AnswerFlag::Verdict::Incomplete ? incompleteColor()
+                                                                                   : wrongColor();
         font.setBold(true);
         font.setItalic(true);
         font.setStrikeOut(true);

@@ -18,7 +18,7 @@ public:
     // The page's controls, under the names the other windows and tests use.
     QLabel* Label1 = nullptr;
     QLineEdit* DBEdit = nullptr;
-    QLabel* Label6 = nullptr;   // section caption, set and shown by the chooser
+    QLabel* Label6 = nullptr; // section caption, set and shown by the chooser
     MemoBox* DBMemo_Vopros = nullptr;
     MemoBox* DBMemo_Otvet1 = nullptr;
     MemoBox* DBMemo_Otvet2 = nullptr;

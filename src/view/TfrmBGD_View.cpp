@@ -59,7 +59,8 @@ void TfrmBGD_View::buildRibbon()
                                         {QStringLiteral("Выход из раздела для перехода в другой раздел")},
                                         ScreenTips::HelpFooter});
     actOutView->setToolTip(QStringLiteral("Выход из режима просмотра"));
-    ScreenTips::set(actOutView, {QStringLiteral("Выход из режима просмотра"), {QStringLiteral("Выход из режима просмотра")},
+    ScreenTips::set(actOutView, {QStringLiteral("Выход из режима просмотра"),
+                                 {QStringLiteral("Выход из режима просмотра")},
                                  ScreenTips::HelpFooter});
 
     m_ribbon->setScheme(Ribbon::Scheme::Obsidian);

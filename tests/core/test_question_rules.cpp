@@ -66,7 +66,7 @@ private slots:
         Question::RecordCursor c;
         c.open(3);
         QVERIFY(c.canGoBack() && c.canGoForward());
-        QVERIFY(!c.first());           // already on the first row, but the mark is set
+        QVERIFY(!c.first()); // already on the first row, but the mark is set
         QVERIFY(!c.canGoBack() && c.canGoForward());
         QVERIFY(c.next());
         QVERIFY(c.canGoBack() && c.canGoForward());
@@ -76,7 +76,7 @@ private slots:
         QVERIFY(c.prior());
         QVERIFY(c.canGoForward());
         QVERIFY(c.next());
-        QVERIFY(!c.next());            // nothing later: the end mark comes on
+        QVERIFY(!c.next()); // nothing later: the end mark comes on
         QVERIFY(!c.canGoForward());
         c.first();
         QVERIFY(!c.prior());
@@ -130,9 +130,9 @@ private slots:
     void editorOddCounts()
     {
         using namespace EditorRules;
-        QCOMPARE(openingPosition(0, 5), 1);    // section not listed
-        QCOMPARE(openingPosition(60, 5), 5);   // fewer rows than registered
-        QCOMPARE(openingPosition(3, 0), 0);    // empty section
+        QCOMPARE(openingPosition(0, 5), 1);  // section not listed
+        QCOMPARE(openingPosition(60, 5), 5); // fewer rows than registered
+        QCOMPARE(openingPosition(3, 0), 0);  // empty section
         QCOMPARE(*firstPosition(0, 5), 1);
         QVERIFY(next(0, 1, 5).unlock);
         QCOMPARE(priorPosition(0, 1), 1);

@@ -27,11 +27,12 @@ private:
     void makeForty()
     {
         for (int i = 13; i <= 40; ++i)
-            fx->onBank(0,
-                       QStringLiteral("Insert Into Раздел_1 (Индекс, Вопрос, Ответ_1, Верно_Неверно_1, Ответ_2, "
-                                      "Верно_Неверно_2) Values (?, ?, ?, ?, ?, ?)"),
-                       {i, QStringLiteral("Вопрос %1").arg(i), QStringLiteral("а"), QStringLiteral("Верно"),
-                        QStringLiteral("б"), QStringLiteral("Неверно")});
+            fx->onBank(
+                0,
+                QStringLiteral("Insert Into Раздел_1 (Индекс, Вопрос, Ответ_1, Верно_Неверно_1, Ответ_2, "
+                               "Верно_Неверно_2) Values (?, ?, ?, ?, ?, ?)"),
+                {i, QStringLiteral("Вопрос %1").arg(i), QStringLiteral("а"), QStringLiteral("Верно"),
+                 QStringLiteral("б"), QStringLiteral("Неверно")});
         setRegistered(40);
     }
     void setRegistered(int count)
@@ -93,7 +94,8 @@ private slots:
         w->DBMemo_Vopros->setStoredText(QStringLiteral("Новый вопрос\rвторая строка"));
         w->DBComboBox_Otvet1->setFlagText(QStringLiteral("Верно"));
         QVERIFY(w->DataSetPostEditorExecute());
-        QCOMPARE(stored(QStringLiteral("Вопрос"), 41).toString(), QStringLiteral("Новый вопрос\rвторая строка"));
+        QCOMPARE(stored(QStringLiteral("Вопрос"), 41).toString(),
+                 QStringLiteral("Новый вопрос\rвторая строка"));
         QCOMPARE(stored(QStringLiteral("Верно_Неверно_1"), 41).toString(), QStringLiteral("Верно"));
         QVERIFY(!w->DataSetPostEditor->isEnabled());
         addQuestion(QStringLiteral("Вопрос 42"));
@@ -142,7 +144,7 @@ private slots:
 
     void cancelledAdditionLeavesRegisteredLocked()
     {
-        open();   // demo: 12 registered, 12 rows
+        open(); // demo: 12 registered, 12 rows
         QCOMPARE(number(), 12);
         w->DataSetAppendEditorExecute();
         QCOMPARE(number(), 13);
@@ -197,7 +199,7 @@ private slots:
         w->DataSetAppendEditorExecute();
         const int before = fx->messages.size();
         w->DataSetDeleteEditorExecute();
-        QCOMPARE(fx->messages.size(), before);   // nothing stored yet, nothing to confirm
+        QCOMPARE(fx->messages.size(), before); // nothing stored yet, nothing to confirm
         QCOMPARE(w->DBCtrlGrid1->rowCount(), 12);
         QCOMPARE(w->state(), TfrmBGD_Editor::State::Browse);
     }
@@ -284,8 +286,8 @@ private slots:
         QCOMPARE(w->DBImage_Photo->image().size(), QSize(300, 150));
         w->DBImage_Photo->resize(400, 400);
         const QRect r = w->DBImage_Photo->pictureRect();
-        QCOMPARE(r.size(), QSize(400, 200));   // proportions kept
-        QCOMPARE(r.top(), 100);                // centred
+        QCOMPARE(r.size(), QSize(400, 200)); // proportions kept
+        QCOMPARE(r.top(), 100);              // centred
         w->actViewHide_ImageExecute();
         QVERIFY(!w->isPictureShown());
         // Every showing starts with the picture hidden.
@@ -323,7 +325,7 @@ private slots:
         QCOMPARE(w->state(), TfrmBGD_Editor::State::Browse);
 
         // A cancelled dialog still saves.
-        w->actNextEdtorExecute();   // unlocks; stays on the last question
+        w->actNextEdtorExecute(); // unlocks; stays on the last question
         w->DBMemo_Otvet2->setStoredText(QStringLiteral("ответ"));
         FileDialogs::setNextFileName(QString());
         w->actImage_EditorExecute();
@@ -353,9 +355,10 @@ private slots:
 
     void sectionNotRegisteredOpensOnTheFirstQuestion()
     {
-        fx->onMain(QStringLiteral("Delete From Количество_вопросов_по_разделам Where Категория_специалиста = ? "
-                                  "and Название_раздела = ?"),
-                   {fx->category(0), QStringLiteral("Раздел_1")});
+        fx->onMain(
+            QStringLiteral("Delete From Количество_вопросов_по_разделам Where Категория_специалиста = ? "
+                           "and Название_раздела = ?"),
+            {fx->category(0), QStringLiteral("Раздел_1")});
         open();
         QCOMPARE(Global::KolVoprosovPoRazdelu, 0);
         QCOMPARE(number(), 1);
@@ -381,7 +384,8 @@ private slots:
         QVERIFY(!w->DataSetPostEditor->isEnabled());
 
         // A change made outside the editor comes back with "Восстановить текущую запись из таблицы".
-        fx->onBank(0, QStringLiteral("Update Раздел_1 Set Вопрос = ? Where Индекс = 12"), {QStringLiteral("извне")});
+        fx->onBank(0, QStringLiteral("Update Раздел_1 Set Вопрос = ? Where Индекс = 12"),
+                   {QStringLiteral("извне")});
         w->DataSetRefreshEditorExecute();
         QCOMPARE(number(), 12);
         QCOMPARE(w->DBMemo_Vopros->storedText(), QStringLiteral("извне"));
@@ -391,7 +395,8 @@ private slots:
     {
         if (!ModeWindowFixture::screenshotsWanted())
             QSKIP("ZORVEK_SCREENS_DIR not set");
-        const int withPicture = fx->onBank(0, QStringLiteral("Select Min(Индекс) From Раздел_3 Where Фото Is Not Null")).toInt();
+        const int withPicture =
+            fx->onBank(0, QStringLiteral("Select Min(Индекс) From Раздел_3 Where Фото Is Not Null")).toInt();
         QVERIFY(withPicture > 0);
         setRegistered(0);
         fx->onMain(QStringLiteral("Update Количество_вопросов_по_разделам Set Количество_вопросов = ? "

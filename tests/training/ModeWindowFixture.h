@@ -13,8 +13,8 @@
 #include <QList>
 #include <QScreen>
 #include <QTest>
-#include <QWidget>
 #include <QUuid>
+#include <QWidget>
 
 class ModeWindowFixture
 {
@@ -45,7 +45,10 @@ public:
         Global::NameKategorii = category(position);
         Global::NameRazdela = Categories::sectionTableName(section);
     }
-    QString bankPath(int position) const { return folder.filePath(Categories::bankFileForPosition(position)); }
+    QString bankPath(int position) const
+    {
+        return folder.filePath(Categories::bankFileForPosition(position));
+    }
 
     // Runs statements on a database file through a connection of its own, closed afterwards.
     static QVariant onFile(const QString& file, const QString& sql, const QVariantList& values = {})
@@ -90,7 +93,8 @@ public:
         window->raise();
         window->activateWindow();
         QTest::qWait(400);
-        const QString file = qEnvironmentVariable("ZORVEK_SCREENS_DIR") + QLatin1Char('/') + name + QStringLiteral(".png");
+        const QString file =
+            qEnvironmentVariable("ZORVEK_SCREENS_DIR") + QLatin1Char('/') + name + QStringLiteral(".png");
         QPixmap shot;
         if (QGuiApplication::platformName() == QLatin1String("xcb"))
             shot = window->screen()->grabWindow(0, window->x(), window->y(), window->frameGeometry().width(),

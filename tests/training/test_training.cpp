@@ -26,8 +26,8 @@ Look lookOf(Window& w, int k)
     MemoBox* box = w.DBCtrlGrid1->answerBox(k);
     const QColor c = box->palette().color(QPalette::Text);
     const QFont f = box->font();
-    if (c == QColor(0, 0, 0) && !f.bold() && !f.italic() && !f.underline() && !f.strikeOut()
-        && !w.DBCtrlGrid1->flagLabel(k)->isVisibleTo(&w))
+    if (c == QColor(0, 0, 0) && !f.bold() && !f.italic() && !f.underline() && !f.strikeOut() &&
+        !w.DBCtrlGrid1->flagLabel(k)->isVisibleTo(&w))
         return Look::Plain;
     if (c == Window::rightColor() && f.bold() && f.underline() && !f.italic() && !f.strikeOut())
         return Look::Right;
@@ -106,7 +106,8 @@ private slots:
         QCOMPARE(Global::Stroka, flag.trimmed().left(2));
         // The flag label takes the answer's colour and font, without the strike-out.
         const QFont lf = w->DBText2->font();
-        QCOMPARE(w->DBText2->palette().color(QPalette::WindowText), w->DBMemo_Otvet2->palette().color(QPalette::Text));
+        QCOMPARE(w->DBText2->palette().color(QPalette::WindowText),
+                 w->DBMemo_Otvet2->palette().color(QPalette::Text));
         QVERIFY(lf.bold());
         QVERIFY(!lf.strikeOut());
         QCOMPARE(lf.underline(), look == Look::Right);
@@ -117,7 +118,8 @@ private slots:
 
     void emptyThirdAnswerCountsAsRight()
     {
-        fx->onBank(0, QStringLiteral("Update Раздел_1 Set Ответ_3 = NULL, Верно_Неверно_3 = NULL Where Индекс = 1"));
+        fx->onBank(
+            0, QStringLiteral("Update Раздел_1 Set Ответ_3 = NULL, Верно_Неверно_3 = NULL Where Индекс = 1"));
         open();
         w->actAnswer3SamopodgotovkaExecute();
         QCOMPARE(lookOf(*w, 3), Look::Right);
@@ -129,9 +131,10 @@ private slots:
     {
         open();
         using Cmd = void (Window::*)();
-        const QList<Cmd> commands{&Window::acttNext1SamopodgotovkaExecute, &Window::actPrior1SamopodgotovkaExecute,
-                                  &Window::actLast1SamopodgotovkaExecute, &Window::actFirst1SamopodgotovkaExecute,
-                                  &Window::actFormatExecute};
+        const QList<Cmd> commands{&Window::acttNext1SamopodgotovkaExecute,
+                                  &Window::actPrior1SamopodgotovkaExecute,
+                                  &Window::actLast1SamopodgotovkaExecute,
+                                  &Window::actFirst1SamopodgotovkaExecute, &Window::actFormatExecute};
         for (Cmd c : commands) {
             revealAll();
             (w.get()->*c)();
@@ -149,7 +152,7 @@ private slots:
         QCOMPARE(w->DBCtrlGrid1->currentRow(), 1);
         QVERIFY(allPlain(*w));
         revealAll();
-        QTest::keyClick(w->DBMemo_Otvet1, Qt::Key_End);   // a read-only box passes the move on
+        QTest::keyClick(w->DBMemo_Otvet1, Qt::Key_End); // a read-only box passes the move on
         QCOMPARE(w->DBCtrlGrid1->currentRow(), w->DBCtrlGrid1->rowCount() - 1);
         QVERIFY(allPlain(*w));
         QVERIFY(!w->acttNext1Samopodgotovka->isEnabled());
@@ -168,11 +171,12 @@ private slots:
     {
         open();
         auto state = [&] {
-            return QList<bool>{w->actFirst1Samopodgotovka->isEnabled(), w->actPrior1Samopodgotovka->isEnabled(),
-                               w->acttNext1Samopodgotovka->isEnabled(), w->actLast1Samopodgotovka->isEnabled()};
+            return QList<bool>{
+                w->actFirst1Samopodgotovka->isEnabled(), w->actPrior1Samopodgotovka->isEnabled(),
+                w->acttNext1Samopodgotovka->isEnabled(), w->actLast1Samopodgotovka->isEnabled()};
         };
-        QCOMPARE(state(), (QList<bool>{true, true, true, true}));   // fresh section: no mark
-        w->actPrior1SamopodgotovkaExecute();                           // nothing earlier
+        QCOMPARE(state(), (QList<bool>{true, true, true, true})); // fresh section: no mark
+        w->actPrior1SamopodgotovkaExecute();                      // nothing earlier
         QCOMPARE(state(), (QList<bool>{false, false, true, true}));
         w->acttNext1SamopodgotovkaExecute();
         QCOMPARE(state(), (QList<bool>{true, true, true, true}));
@@ -187,8 +191,9 @@ private slots:
 
     void hintByteForByte()
     {
-        fx->onBank(0, QStringLiteral("Update Раздел_1 Set Вопрос = ?, Ответ_1 = ?, Ответ_2 = ?, Ответ_3 = NULL "
-                                     "Where Индекс = 1"),
+        fx->onBank(0,
+                   QStringLiteral("Update Раздел_1 Set Вопрос = ?, Ответ_1 = ?, Ответ_2 = ?, Ответ_3 = NULL "
+                                  "Where Индекс = 1"),
                    {QStringLiteral("Строка 1\rСтрока 2\r"), QStringLiteral("Да"), QStringLiteral("Нет\r")});
         open();
         w->DBMemo_VoprosMouseEnter();
@@ -269,8 +274,9 @@ private slots:
         QSignalSpy chooserClosed(chooser.get(), &QDialog::rejected);
         bool seen = false;
         QTimer::singleShot(0, w.get(), [&] {
-            seen = w->isVisible() && w->Label6->isVisibleTo(w.get()) && w->Label6->text().endsWith(QStringLiteral("Раздел_1"))
-                   && w->DBEdit->text() == QStringLiteral("1");
+            seen = w->isVisible() && w->Label6->isVisibleTo(w.get()) &&
+                   w->Label6->text().endsWith(QStringLiteral("Раздел_1")) &&
+                   w->DBEdit->text() == QStringLiteral("1");
             w->actAnswer1Samopodgotovka->trigger();
             w->actOutSamopodgotovka->trigger();
         });
@@ -294,7 +300,8 @@ private slots:
         // One right and one wrong answer revealed.
         int right = 0, wrong = 0;
         for (int k = 1; k <= 3; ++k) {
-            const bool isRight = !w->DBCtrlGrid1->flagLabel(k)->text().trimmed().startsWith(QStringLiteral("Не"));
+            const bool isRight =
+                !w->DBCtrlGrid1->flagLabel(k)->text().trimmed().startsWith(QStringLiteral("Не"));
             if (isRight && !right)
                 right = k;
             if (!isRight && !wrong)
@@ -302,7 +309,10 @@ private slots:
         }
         QVERIFY(right && wrong);
         for (int k : {right, wrong})
-            (k == 1 ? w->actAnswer1Samopodgotovka : k == 2 ? w->actAnswer2Samopodgotovka : w->actAnswer3Samopodgotovka)->trigger();
+            (k == 1   ? w->actAnswer1Samopodgotovka
+             : k == 2 ? w->actAnswer2Samopodgotovka
+                      : w->actAnswer3Samopodgotovka)
+                ->trigger();
         ModeWindowFixture::shoot(w.get(), QStringLiteral("self-training"));
         w->actFromRazdelSamopodgotovkaExecute();
     }

@@ -49,11 +49,13 @@ private slots:
 
     void flagsShownWithTheQuestion()
     {
-        fx->onBank(0, QStringLiteral("Update Раздел_1 Set Ответ_3 = NULL, Верно_Неверно_3 = NULL Where Индекс = 2"));
+        fx->onBank(
+            0, QStringLiteral("Update Раздел_1 Set Ответ_3 = NULL, Верно_Неверно_3 = NULL Where Индекс = 2"));
         open();
         checkLook();
         QCOMPARE(w->Label1->text(), QStringLiteral("Вопрос №"));
-        const QString flag1 = fx->onBank(0, QStringLiteral("Select Верно_Неверно_1 From Раздел_1 Where Индекс = 1")).toString();
+        const QString flag1 =
+            fx->onBank(0, QStringLiteral("Select Верно_Неверно_1 From Раздел_1 Where Индекс = 1")).toString();
         QCOMPARE(w->DBText1->text(), flag1);
         w->acttNextViewExecute();
         QCOMPARE(w->DBEdit->text(), QStringLiteral("2"));

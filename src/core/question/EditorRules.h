@@ -22,7 +22,8 @@ int priorPosition(int registered, int position);
 
 // "Следующая": the page unlocks when the question left is past the registered ones (the test is
 // made on the position before the move); the move stops at the last question.
-struct NextStep {
+struct NextStep
+{
     bool unlock = false;
     int position = 0;
 };

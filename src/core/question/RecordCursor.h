@@ -11,14 +11,14 @@ public:
     void open(int rowCount);
 
     // Each returns true when the current row changed.
-    bool first();   // sets the beginning mark
-    bool last();    // sets the end mark
-    bool next();    // sets the end mark when there is no later row
-    bool prior();   // sets the beginning mark when there is no earlier row
+    bool first(); // sets the beginning mark
+    bool last();  // sets the end mark
+    bool next();  // sets the end mark when there is no later row
+    bool prior(); // sets the beginning mark when there is no earlier row
     // A jump to a row (clamped to the section); clears both marks when it moves.
     bool goTo(int row);
 
-    int row() const { return m_row; }           // 0-based; 0 in an empty section
+    int row() const { return m_row; } // 0-based; 0 in an empty section
     int rowCount() const { return m_count; }
     bool atBeginMark() const { return m_bof; }
     bool atEndMark() const { return m_eof; }

@@ -13,7 +13,8 @@
 
 QuestionBrowseDialog::QuestionBrowseDialog(QuestionPage::FlagKind kind, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Классификатор баз данных по безопасности производства работ на контактной сети"));
+    setWindowTitle(
+        QStringLiteral("Классификатор баз данных по безопасности производства работ на контактной сети"));
     m_ribbon = new Ribbon(this);
     m_ribbon->setCaption(windowTitle());
     DBCtrlGrid1 = new QuestionPage(kind, this);
@@ -28,10 +29,18 @@ QuestionBrowseDialog::QuestionBrowseDialog(QuestionPage::FlagKind kind, QWidget*
 
     connect(DBCtrlGrid1, &QuestionPage::moveRequested, this, [this](QuestionPage::Move move) {
         switch (move) {
-        case QuestionPage::Move::First: moveFirst(); break;
-        case QuestionPage::Move::Prior: movePrior(); break;
-        case QuestionPage::Move::Next: moveNext(); break;
-        case QuestionPage::Move::Last: moveLast(); break;
+        case QuestionPage::Move::First:
+            moveFirst();
+            break;
+        case QuestionPage::Move::Prior:
+            movePrior();
+            break;
+        case QuestionPage::Move::Next:
+            moveNext();
+            break;
+        case QuestionPage::Move::Last:
+            moveLast();
+            break;
         }
     });
     connect(DBCtrlGrid1, &QuestionPage::jumpRequested, this, &QuestionBrowseDialog::jumpTo);

@@ -20,7 +20,8 @@ const QString FieldIndex = QStringLiteral("Индекс");
 const QString FieldQuestion = QStringLiteral("Вопрос");
 
 // RAII guard: changes made by the page itself are not the user's typing.
-struct Populating {
+struct Populating
+{
     explicit Populating(int& counter) : c(counter) { ++c; }
     ~Populating() { --c; }
     int& c;
@@ -73,8 +74,8 @@ QuestionPage::QuestionPage(FlagKind kind, QWidget* parent) : QFrame(parent), m_k
     FlagComboBox** boxes[] = {&DBComboBox_Otvet1, &DBComboBox_Otvet2, &DBComboBox_Otvet3};
     MemoBox** memos[] = {&DBMemo_Otvet1, &DBMemo_Otvet2, &DBMemo_Otvet3};
     for (int k = 0; k < 3; ++k) {
-        QFrame* bar = makeBar(QStringLiteral("Panel%1").arg(k + 2), *labels[k], QStringLiteral("Label%1").arg(k + 2),
-                              captions[k]);
+        QFrame* bar = makeBar(QStringLiteral("Panel%1").arg(k + 2), *labels[k],
+                              QStringLiteral("Label%1").arg(k + 2), captions[k]);
         *panels[k] = bar;
         auto* barLayout = static_cast<QHBoxLayout*>(bar->layout());
         if (kind == FlagKind::Labels) {
@@ -129,7 +130,8 @@ QuestionPage::QuestionPage(FlagKind kind, QWidget* parent) : QFrame(parent), m_k
     outer->addWidget(ScrollBar);
 }
 
-QFrame* QuestionPage::makeBar(const QString& name, QLabel*& label, const QString& labelName, const QString& caption)
+QFrame* QuestionPage::makeBar(const QString& name, QLabel*& label, const QString& labelName,
+                              const QString& caption)
 {
     auto* bar = new QFrame(m_content);
     bar->setObjectName(name);
@@ -287,12 +289,21 @@ void QuestionPage::onScrollAction(int action)
     std::optional<Move> move;
     switch (action) {
     case QAbstractSlider::SliderSingleStepAdd:
-    case QAbstractSlider::SliderPageStepAdd: move = Move::Next; break;
+    case QAbstractSlider::SliderPageStepAdd:
+        move = Move::Next;
+        break;
     case QAbstractSlider::SliderSingleStepSub:
-    case QAbstractSlider::SliderPageStepSub: move = Move::Prior; break;
-    case QAbstractSlider::SliderToMinimum: move = Move::First; break;
-    case QAbstractSlider::SliderToMaximum: move = Move::Last; break;
-    default: return;   // dragging: decided when the slider is dropped
+    case QAbstractSlider::SliderPageStepSub:
+        move = Move::Prior;
+        break;
+    case QAbstractSlider::SliderToMinimum:
+        move = Move::First;
+        break;
+    case QAbstractSlider::SliderToMaximum:
+        move = Move::Last;
+        break;
+    default:
+        return; // dragging: decided when the slider is dropped
     }
     ScrollBar->setSliderPosition(std::max(0, m_row));
     emit moveRequested(*move);
@@ -303,12 +314,21 @@ bool QuestionPage::handleMoveKey(int key)
 {
     switch (key) {
     case Qt::Key_Down:
-    case Qt::Key_PageDown: emit moveRequested(Move::Next); return true;
+    case Qt::Key_PageDown:
+        emit moveRequested(Move::Next);
+        return true;
     case Qt::Key_Up:
-    case Qt::Key_PageUp: emit moveRequested(Move::Prior); return true;
-    case Qt::Key_Home: emit moveRequested(Move::First); return true;
-    case Qt::Key_End: emit moveRequested(Move::Last); return true;
-    default: return false;
+    case Qt::Key_PageUp:
+        emit moveRequested(Move::Prior);
+        return true;
+    case Qt::Key_Home:
+        emit moveRequested(Move::First);
+        return true;
+    case Qt::Key_End:
+        emit moveRequested(Move::Last);
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -339,8 +359,8 @@ bool QuestionPage::eventFilter(QObject* watched, QEvent* event)
 
 QString QuestionPage::questionHint() const
 {
-    return QuestionHint::text(DBMemo_Vopros->storedText(), DBMemo_Otvet1->storedText(), DBMemo_Otvet2->storedText(),
-                              DBMemo_Otvet3->storedText());
+    return QuestionHint::text(DBMemo_Vopros->storedText(), DBMemo_Otvet1->storedText(),
+                              DBMemo_Otvet2->storedText(), DBMemo_Otvet3->storedText());
 }
 
 void QuestionPage::DBMemo_VoprosMouseEnter()

@@ -41,10 +41,10 @@ public:
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
-    FlagLabel* DBText1 = nullptr;   // FlagKind::Labels
+    FlagLabel* DBText1 = nullptr; // FlagKind::Labels
     FlagLabel* DBText2 = nullptr;
     FlagLabel* DBText3 = nullptr;
-    FlagComboBox* DBComboBox_Otvet1 = nullptr;  // FlagKind::ComboBoxes
+    FlagComboBox* DBComboBox_Otvet1 = nullptr; // FlagKind::ComboBoxes
     FlagComboBox* DBComboBox_Otvet2 = nullptr;
     FlagComboBox* DBComboBox_Otvet3 = nullptr;
     MemoBox* DBMemo_Otvet1 = nullptr;
@@ -52,10 +52,10 @@ public:
     MemoBox* DBMemo_Otvet3 = nullptr;
     QScrollBar* ScrollBar = nullptr;
 
-    MemoBox* answerBox(int k) const;       // k = 1..3
+    MemoBox* answerBox(int k) const; // k = 1..3
     FlagLabel* flagLabel(int k) const;
     FlagComboBox* flagBox(int k) const;
-    QList<MemoBox*> textBoxes() const;     // question and the three answers
+    QList<MemoBox*> textBoxes() const; // question and the three answers
     // The frame the answers sit in (the editor lays its picture over it).
     QWidget* content() const { return m_content; }
 
@@ -70,7 +70,7 @@ public:
     void addMapping(QWidget* widget, const QString& field, const QByteArray& property);
 
     int rowCount() const;
-    int currentRow() const { return m_row; }   // -1 when the section is empty
+    int currentRow() const { return m_row; } // -1 when the section is empty
     // Shows a row (clamped to the section); re-reads the boxes from the table object.
     void showRow(int row);
     // Sets a field of the current row in the table object without counting it as typing.
@@ -108,7 +108,7 @@ private:
     QWidget* m_content = nullptr;
     SqlTableModel* m_model = nullptr;
     QDataWidgetMapper* m_mapper = nullptr;
-    QAbstractItemModel* m_idle = nullptr;   // bound while the window is closed
+    QAbstractItemModel* m_idle = nullptr; // bound while the window is closed
     int m_row = -1;
     int m_populating = 0;
     bool m_hintEnabled = false;

@@ -16,7 +16,8 @@ bool open(QWidget* window)
 {
     TfrmADODataModule* dm = Forms::frmADODataModule;
     if (!dm) {
-        Messages::error(window, QStringLiteral("Модуль данных не создан: база данных вопросов не может быть открыта."));
+        Messages::error(
+            window, QStringLiteral("Модуль данных не создан: база данных вопросов не может быть открыта."));
         return false;
     }
     if (Global::NameRazdela.isEmpty()) {

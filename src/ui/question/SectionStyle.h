@@ -14,7 +14,7 @@ class QWidget;
 namespace SectionStyle {
 
 void setBackground(QWidget* widget, const QColor& colour);
-void setTextColor(QWidget* widget, const QColor& colour);      // labels: window text
+void setTextColor(QWidget* widget, const QColor& colour); // labels: window text
 void setMemoTextColor(QPlainTextEdit* memo, const QColor& colour);
 void setMemoLook(QPlainTextEdit* memo, const QColor& text, const QColor& base, const QFont& font);
 void setTextLook(QLabel* label, const QColor& colour, const QFont& font);
