@@ -380,6 +380,10 @@ void TfrmResult::actExitResultExecute()
 {
     if (!m_flow || !actExitResult->isEnabled())
         return;
+    if (DBEdit5->text().trimmed().isEmpty()) {
+        Messages::warning(this, QStringLiteral("Поле «Результат проверки знаний» не заполнено: введите «Сдал» или «Не сдал»."));
+        return;
+    }
     if (guarded(this, [&] { m_flow->finish(DBEdit5->text()); })) {
         Global::ExamCancelled = 1;
         closeByCommand();
