@@ -15,21 +15,22 @@
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <memory>
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipnewinfo.h>
-#include <memory>
 
 namespace {
 
 constexpr int JournalRowCount = 50000;
 
-struct Fixture {
+struct Fixture
+{
     std::unique_ptr<QTemporaryDir> temp;
     QString folder;
     QSqlDatabase db;
     QString templateDir = QStringLiteral(ZORVEK_PRINT_TEMPLATE_DIR);
-    QByteArray documentXml;  // of the filled journal, for the floor
+    QByteArray documentXml; // of the filled journal, for the floor
 
     Fixture()
     {
@@ -50,14 +51,15 @@ struct Fixture {
         for (int i = 0; i < JournalRowCount; ++i) {
             const QDate day = QDate(2015, 1, 1).addDays(i % 3000);
             Db::exec(db,
-                     QStringLiteral("Insert Into Журнал_All (ФИО, Должность, Дата_предыдущей_проверки, Дата_проверки, "
-                                    "Дата_следующей_проверки, Наименование_подразделения, Результат_проверки_знаний, "
-                                    "Причина_проверки_знаний) Values (?, ?, ?, ?, ?, ?, ?, ?)"),
+                     QStringLiteral(
+                         "Insert Into Журнал_All (ФИО, Должность, Дата_предыдущей_проверки, Дата_проверки, "
+                         "Дата_следующей_проверки, Наименование_подразделения, Результат_проверки_знаний, "
+                         "Причина_проверки_знаний) Values (?, ?, ?, ?, ?, ?, ?, ?)"),
                      {QStringLiteral("Работников%1 Иван Петрович").arg(i, 5, 10, QLatin1Char('0')),
                       QStringLiteral("Электромонтёр контактной сети"),
                       i % 7 == 0 ? QVariant() : QVariant(day.addYears(-1).toString(Qt::ISODate)),
-                      day.toString(Qt::ISODate), day.addYears(1).toString(Qt::ISODate), QStringLiteral("ЭЧК-12"),
-                      QStringLiteral("Сдал"), QStringLiteral("Периодическая")});
+                      day.toString(Qt::ISODate), day.addYears(1).toString(Qt::ISODate),
+                      QStringLiteral("ЭЧК-12"), QStringLiteral("Сдал"), QStringLiteral("Периодическая")});
         }
         tx.commit();
     }
@@ -81,7 +83,11 @@ void BM_Journal50k(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * JournalRowCount);
 }
-BENCHMARK(BM_Journal50k)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Journal50k)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // Reading Журнал_All alone.
 void BM_ReadJournal50k(benchmark::State& state)
@@ -93,7 +99,11 @@ void BM_ReadJournal50k(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * JournalRowCount);
 }
-BENCHMARK(BM_ReadJournal50k)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ReadJournal50k)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // Filling and saving only, from rows already read.
 void BM_Journal50kFillAndSave(benchmark::State& state)
@@ -121,7 +131,11 @@ void BM_Journal50kFillAndSave(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * JournalRowCount);
 }
-BENCHMARK(BM_Journal50kFillAndSave)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Journal50kFillAndSave)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // The floor: compressing the filled journal's word/document.xml alone into a zip, as the
 // document is written (deflate, default level).
@@ -148,7 +162,11 @@ void BM_CompressDocumentXml(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * f.documentXml.size());
     state.counters["document_xml_MB"] = double(f.documentXml.size()) / (1024.0 * 1024.0);
 }
-BENCHMARK(BM_CompressDocumentXml)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_CompressDocumentXml)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 

@@ -40,8 +40,7 @@ int finished(const PrintJobs::Output& out, const QString& what)
     return 0;
 }
 
-template <typename Job>
-int runJob(Job&& job)
+template <typename Job> int runJob(Job&& job)
 {
     reportToConsole();
     try {
@@ -54,14 +53,16 @@ int runJob(Job&& job)
 int runProtocol(const QStringList& args)
 {
     const Cli::Args a(args);
-    if (!a.positional().isEmpty() || !a.unknown({QStringLiteral("--date"), QStringLiteral("--out")}).isEmpty())
-        return Cli::fail(QStringLiteral("использование: zorvek-cli protocol [--date дд.мм.гггг] [--out ФАЙЛ]"));
+    if (!a.positional().isEmpty() ||
+        !a.unknown({QStringLiteral("--date"), QStringLiteral("--out")}).isEmpty())
+        return Cli::fail(
+            QStringLiteral("использование: zorvek-cli protocol [--date дд.мм.гггг] [--out ФАЙЛ]"));
     QDate day = Clock::today();
     if (a.has(QStringLiteral("--date"))) {
         day = Dates::fromText(a.value(QStringLiteral("--date")));
         if (!day.isValid())
-            return Cli::fail(QStringLiteral("дата «") + a.value(QStringLiteral("--date"))
-                             + QStringLiteral("» не в виде дд.мм.гггг"));
+            return Cli::fail(QStringLiteral("дата «") + a.value(QStringLiteral("--date")) +
+                             QStringLiteral("» не в виде дд.мм.гггг"));
     }
     return runJob([&] {
         const auto module = Cli::openDataModule();
@@ -80,7 +81,8 @@ int runJournal(const QStringList& args)
     return runJob([&] {
         const auto module = Cli::openDataModule();
         const PrintJobs::Output out = PrintJobs::printJournal(
-            module->ADOConnectionGlb, {programFolder(), TfrmADODataModule::dataFolder()}, a.value(QStringLiteral("--out")));
+            module->ADOConnectionGlb, {programFolder(), TfrmADODataModule::dataFolder()},
+            a.value(QStringLiteral("--out")));
         return finished(out, QStringLiteral("Журнал"));
     });
 }
@@ -100,9 +102,10 @@ int runDocs(const QStringList& args)
 
 } // namespace
 
-ZORVEK_CLI_COMMAND(QStringLiteral("protocol"), QStringLiteral("protocol [--date дд.мм.гггг] [--out ФАЙЛ]"),
-                   QStringLiteral("протокол проверки знаний за день (по умолчанию за сегодня) из журнала проверок"),
-                   runProtocol);
+ZORVEK_CLI_COMMAND(
+    QStringLiteral("protocol"), QStringLiteral("protocol [--date дд.мм.гггг] [--out ФАЙЛ]"),
+    QStringLiteral("протокол проверки знаний за день (по умолчанию за сегодня) из журнала проверок"),
+    runProtocol);
 ZORVEK_CLI_COMMAND(QStringLiteral("journal"), QStringLiteral("journal [--out ФАЙЛ]"),
                    QStringLiteral("журнал проверки знаний: все записи журнала проверок и перечень правил"),
                    runJournal);

@@ -70,7 +70,8 @@ public:
     void answer(int number, const Answer& a)
     {
         open("Answer");
-        Docx::appendRunXml(xml, n, std::string(), QString::number(number) + QStringLiteral(") ") + tidy(a.text));
+        Docx::appendRunXml(xml, n, std::string(),
+                           QString::number(number) + QStringLiteral(") ") + tidy(a.text));
         if (!a.flag.trimmed().isEmpty())
             Docx::appendRunXml(xml, n, isRight(a.flag) ? m_bold : m_italic,
                                QStringLiteral(" — ") + a.flag.trimmed());
@@ -88,16 +89,21 @@ public:
         const std::string id = std::to_string(number);
         const std::string ext = "cx=\"" + std::to_string(cx) + "\" cy=\"" + std::to_string(cy) + "\"";
         open("Caption");
-        xml += "<w:r><w:drawing><wp:inline distT=\"0\" distB=\"0\" distL=\"0\" distR=\"0\"><wp:extent " + ext
-               + "/><wp:docPr id=\"" + id + "\" name=\"Рисунок " + id
-               + "\"/><a:graphic xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\">"
-                 "<a:graphicData uri=\"http://schemas.openxmlformats.org/drawingml/2006/picture\">"
-                 "<pic:pic xmlns:pic=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><pic:nvPicPr>"
-                 "<pic:cNvPr id=\"" + id + "\" name=\"image" + id + ".png\"/><pic:cNvPicPr/></pic:nvPicPr>"
-                 "<pic:blipFill><a:blip r:embed=\"" + relationId.toStdString() + "\"/><a:stretch><a:fillRect/>"
-                 "</a:stretch></pic:blipFill><pic:spPr><a:xfrm><a:off x=\"0\" y=\"0\"/><a:ext " + ext
-               + "/></a:xfrm><a:prstGeom prst=\"rect\"><a:avLst/></a:prstGeom></pic:spPr></pic:pic>"
-                 "</a:graphicData></a:graphic></wp:inline></w:drawing></w:r>";
+        xml += "<w:r><w:drawing><wp:inline distT=\"0\" distB=\"0\" distL=\"0\" distR=\"0\"><wp:extent " +
+               ext + "/><wp:docPr id=\"" + id + "\" name=\"Рисунок " + id +
+               "\"/><a:graphic xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\">"
+               "<a:graphicData uri=\"http://schemas.openxmlformats.org/drawingml/2006/picture\">"
+               "<pic:pic xmlns:pic=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><pic:nvPicPr>"
+               "<pic:cNvPr id=\"" +
+               id + "\" name=\"image" + id +
+               ".png\"/><pic:cNvPicPr/></pic:nvPicPr>"
+               "<pic:blipFill><a:blip r:embed=\"" +
+               relationId.toStdString() +
+               "\"/><a:stretch><a:fillRect/>"
+               "</a:stretch></pic:blipFill><pic:spPr><a:xfrm><a:off x=\"0\" y=\"0\"/><a:ext " +
+               ext +
+               "/></a:xfrm><a:prstGeom prst=\"rect\"><a:avLst/></a:prstGeom></pic:spPr></pic:pic>"
+               "</a:graphicData></a:graphic></wp:inline></w:drawing></w:r>";
         close();
     }
 
@@ -105,15 +111,16 @@ public:
 
     QByteArray document() const
     {
-        return QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
-                          "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\" "
-                          "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\" "
-                          "xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\">"
-                          "<w:body>")
-               + QByteArray::fromStdString(xml)
-               + "<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/><w:pgMar w:top=\"1134\" w:right=\"850\" "
-                 "w:bottom=\"1134\" w:left=\"1418\" w:header=\"708\" w:footer=\"708\" w:gutter=\"0\"/>"
-                 "</w:sectPr></w:body></w:document>";
+        return QByteArray(
+                   "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+                   "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\" "
+                   "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\" "
+                   "xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\">"
+                   "<w:body>") +
+               QByteArray::fromStdString(xml) +
+               "<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/><w:pgMar w:top=\"1134\" w:right=\"850\" "
+               "w:bottom=\"1134\" w:left=\"1418\" w:header=\"708\" w:footer=\"708\" w:gutter=\"0\"/>"
+               "</w:sectPr></w:body></w:document>";
     }
 
 private:
@@ -142,9 +149,10 @@ QList<Section> readBank(const QSqlDatabase& bank)
             continue;
         Section section;
         section.number = s;
-        QSqlQuery q = Db::exec(bank, QStringLiteral("SELECT Индекс, Вопрос, Фото, Ответ_1, Верно_Неверно_1, Ответ_2, "
-                                                    "Верно_Неверно_2, Ответ_3, Верно_Неверно_3 FROM ")
-                                         + table + QStringLiteral(" ORDER BY Индекс"));
+        QSqlQuery q =
+            Db::exec(bank, QStringLiteral("SELECT Индекс, Вопрос, Фото, Ответ_1, Верно_Неверно_1, Ответ_2, "
+                                          "Верно_Неверно_2, Ответ_3, Верно_Неверно_3 FROM ") +
+                               table + QStringLiteral(" ORDER BY Индекс"));
         while (q.next()) {
             Question question;
             question.index = q.value(0).toInt();
@@ -166,12 +174,13 @@ QList<Section> readBank(const QSqlDatabase& bank)
 void write(const QString& path, const QString& category, const QList<Section>& sections)
 {
     Body body;
-    QList<QPair<QString, QByteArray>> pictures;  // (part name, PNG)
+    QList<QPair<QString, QByteArray>> pictures; // (part name, PNG)
     QString relations;
     body.paragraph("Title", QStringLiteral("Вопросы для проверки знаний"));
     body.paragraph("Subtitle", category);
-    body.paragraph("Caption", QStringLiteral("Перечень вопросов с вариантами ответов. Правильные ответы отмечены словом "
-                                             "«Верно», неправильные — словом «Неверно»."));
+    body.paragraph("Caption",
+                   QStringLiteral("Перечень вопросов с вариантами ответов. Правильные ответы отмечены словом "
+                                  "«Верно», неправильные — словом «Неверно»."));
     int total = 0;
     for (const Section& section : sections) {
         if (section.questions.isEmpty())
@@ -190,10 +199,12 @@ void write(const QString& path, const QString& category, const QList<Section>& s
                     image.save(&buffer, "PNG");
                     const QString id = QStringLiteral("rIdPicture%1").arg(number);
                     pictures << qMakePair(QStringLiteral("word/media/image%1.png").arg(number), png);
-                    relations += QStringLiteral("<Relationship Id=\"%1\" Type=\"http://schemas.openxmlformats.org/"
-                                                "officeDocument/2006/relationships/image\" Target=\"media/image%2.png\"/>")
-                                     .arg(id)
-                                     .arg(number);
+                    relations +=
+                        QStringLiteral(
+                            "<Relationship Id=\"%1\" Type=\"http://schemas.openxmlformats.org/"
+                            "officeDocument/2006/relationships/image\" Target=\"media/image%2.png\"/>")
+                            .arg(id)
+                            .arg(number);
                     body.picture(id, number, image.size());
                 }
             }
@@ -203,9 +214,10 @@ void write(const QString& path, const QString& category, const QList<Section>& s
     }
     if (total == 0)
         body.paragraph("BodyText", QStringLiteral("В банке вопросов этой категории нет вопросов."));
-    body.paragraph("Caption", QStringLiteral("Всего вопросов: %1. Составлено программой «Классификатор ЗОРВЕК» по банку "
-                                             "вопросов категории.")
-                                  .arg(total));
+    body.paragraph("Caption",
+                   QStringLiteral("Всего вопросов: %1. Составлено программой «Классификатор ЗОРВЕК» по банку "
+                                  "вопросов категории.")
+                       .arg(total));
 
     QByteArray types = commonPart(QStringLiteral("[Content_Types].xml"));
     types.replace("</Types>", "  <Default Extension=\"png\" ContentType=\"image/png\"/>\n</Types>");
@@ -230,9 +242,12 @@ QStringList writeAll(TfrmADODataModule& module, const QString& dataFolder, const
 {
     const QStringList names = module.categoryNames();
     if (names.size() < Categories::BankCount)
-        throw zorvek::Error(QStringLiteral("В таблице категорий %1 строк вместо %2.").arg(names.size()).arg(Categories::BankCount));
+        throw zorvek::Error(QStringLiteral("В таблице категорий %1 строк вместо %2.")
+                                .arg(names.size())
+                                .arg(Categories::BankCount));
     if (!QDir().mkpath(outDir))
-        throw zorvek::Error(QStringLiteral("Папка «") + QDir::toNativeSeparators(outDir) + QStringLiteral("» не создаётся."));
+        throw zorvek::Error(QStringLiteral("Папка «") + QDir::toNativeSeparators(outDir) +
+                            QStringLiteral("» не создаётся."));
     QStringList written;
     for (int position = 0; position < Categories::BankCount; ++position) {
         module.connectCategoryBank(position, dataFolder);

@@ -13,20 +13,23 @@ class TfrmADODataModule;
 
 namespace CategoryDocuments {
 
-struct Answer {
+struct Answer
+{
     QString text;
     QString flag;
 };
 
-struct Question {
+struct Question
+{
     int index = 0;
     QString text;
-    QByteArray picture;  // as stored (any format QImage reads); empty when none
+    QByteArray picture; // as stored (any format QImage reads); empty when none
     QList<Answer> answers;
 };
 
-struct Section {
-    int number = 0;  // 1..9
+struct Section
+{
+    int number = 0; // 1..9
     QList<Question> questions;
 };
 

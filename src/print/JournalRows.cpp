@@ -61,10 +61,11 @@ QString dateText(const QVariant& stored)
 std::vector<Row> read(const QSqlDatabase& db)
 {
     // The table's order is the order the rows were appended in.
-    QString sql = QStringLiteral("SELECT ФИО, Должность, Наименование_подразделения, Результат_проверки_знаний, "
-                                 "Причина_проверки_знаний, Дата_предыдущей_проверки, Дата_проверки, "
-                                 "Дата_следующей_проверки FROM ")
-                  + Schema::GurnalAll;
+    QString sql =
+        QStringLiteral("SELECT ФИО, Должность, Наименование_подразделения, Результат_проверки_знаний, "
+                       "Причина_проверки_знаний, Дата_предыдущей_проверки, Дата_проверки, "
+                       "Дата_следующей_проверки FROM ") +
+        Schema::GurnalAll;
     if (SqlDialect::engineOf(db) == SqlDialect::Engine::Sqlite)
         sql += QStringLiteral(" ORDER BY rowid");
     QSqlQuery q = Db::exec(db, sql);

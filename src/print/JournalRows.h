@@ -9,15 +9,16 @@
 
 namespace JournalRows {
 
-struct Row {
-    QString fio;            // ФИО
-    QString dolgnost;       // Должность
-    QString podrazdelenie;  // Наименование_подразделения
-    QString rezultat;       // Результат_проверки_знаний
-    QString prichina;       // Причина_проверки_знаний
-    QString datePrev;       // Дата_предыдущей_проверки, as typed
-    QString date;           // Дата_проверки, as typed
-    QString dateNext;       // Дата_следующей_проверки, as typed
+struct Row
+{
+    QString fio;           // ФИО
+    QString dolgnost;      // Должность
+    QString podrazdelenie; // Наименование_подразделения
+    QString rezultat;      // Результат_проверки_знаний
+    QString prichina;      // Причина_проверки_знаний
+    QString datePrev;      // Дата_предыдущей_проверки, as typed
+    QString date;          // Дата_проверки, as typed
+    QString dateNext;      // Дата_следующей_проверки, as typed
     // The exam day when Дата_проверки is that day at midnight exactly; invalid otherwise (empty,
     // unreadable, or with a time of day), so such a row belongs to no day's protocol.
     QDate checkDay;

@@ -96,7 +96,8 @@ void MyWord::search(const QString& data)
     document().goToBookmark(data);
 }
 
-void MyWord::Insert(const QString& info, bool _bold, bool _italic, bool _StrikeThrough, bool _Underline, int _Size)
+void MyWord::Insert(const QString& info, bool _bold, bool _italic, bool _StrikeThrough, bool _Underline,
+                    int _Size)
 {
     Docx::Document& doc = document();
     Docx::RunFont font;

@@ -15,7 +15,9 @@ public:
     // Thrown once a failure that ends the program has been reported (the two messages shown and
     // the program told to end): the job goes no further. Deliberately not a zorvek::Error, so that
     // no handler shows a third message; callers catch it and simply stop.
-    struct Fatal {};
+    struct Fatal
+    {
+    };
 
     // Starts the engine and checks its version (a major version below 9 ends the program).
     void Run();
@@ -30,7 +32,8 @@ public:
     // Moves the insertion point to the bookmark `data`.
     void search(const QString& data);
     // Types `info` in Times New Roman with the given style and size in points.
-    void Insert(const QString& info, bool _bold, bool _italic, bool _StrikeThrough, bool _Underline, int _Size);
+    void Insert(const QString& info, bool _bold, bool _italic, bool _StrikeThrough, bool _Underline,
+                int _Size);
     // Moves to the next table cell; from the last cell a new row is added.
     void NextCell();
     // NextCell `n` times; nothing when `n` is 0 or less.
@@ -53,7 +56,8 @@ public:
 private:
     Docx::Document& document();
 
-    struct Application {
+    struct Application
+    {
         std::optional<Docx::Document> activeDocument;
     };
     std::optional<Application> MsWord;

@@ -20,8 +20,8 @@ QString shown(const QString& path)
 
 bool sameFolder(const QString& a, const QString& b)
 {
-    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath()
-           || QDir(a).canonicalPath() == QDir(b).canonicalPath();
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath() ||
+           QDir(a).canonicalPath() == QDir(b).canonicalPath();
 }
 
 // Saves into the program's folder; when that cannot be written (an installed program's folder
@@ -45,14 +45,14 @@ Output save(MyWord& word, const QString& fileName, const Folders& folders, const
         } catch (const zorvek::Error& again) {
             throw zorvek::Error(first.message() + QLatin1Char('\n') + again.message());
         }
-        return {second, QStringLiteral("Папка программы ") + shown(folders.program)
-                            + QStringLiteral(" недоступна для записи, поэтому документ сохранён в папке данных: ")
-                            + shown(second) + QStringLiteral(".\nПричина: ") + first.message()};
+        return {second,
+                QStringLiteral("Папка программы ") + shown(folders.program) +
+                    QStringLiteral(" недоступна для записи, поэтому документ сохранён в папке данных: ") +
+                    shown(second) + QStringLiteral(".\nПричина: ") + first.message()};
     }
 }
 
-template <typename Job>
-Output runJob(const QString& what, Job&& job)
+template <typename Job> Output runJob(const QString& what, Job&& job)
 {
     try {
         return job();

@@ -29,14 +29,16 @@ QStringList rulesLines();
 // The printable question list of each category, by the category's 0-based position.
 QString categoryDocumentFile(int position);
 
-struct Folders {
-    QString program;  // templates and documents; the outputs too, when it can be written
-    QString data;     // the outputs' place when the program's folder cannot be written
+struct Folders
+{
+    QString program; // templates and documents; the outputs too, when it can be written
+    QString data;    // the outputs' place when the program's folder cannot be written
 };
 
-struct Output {
-    QString path;    // where the document was written
-    QString notice;  // set when it went elsewhere than asked: says where and why
+struct Output
+{
+    QString path;   // where the document was written
+    QString notice; // set when it went elsewhere than asked: says where and why
 };
 
 // The protocol of the exams held on `day` (Дата_проверки exactly that day at midnight), numbered

@@ -27,7 +27,8 @@ TfrmGurnal::OpenUrl& openUrlHook()
 
 QString programFolder()
 {
-    return Global::PathExe.isEmpty() ? QCoreApplication::applicationDirPath() + QLatin1Char('/') : Global::PathExe;
+    return Global::PathExe.isEmpty() ? QCoreApplication::applicationDirPath() + QLatin1Char('/')
+                                     : Global::PathExe;
 }
 
 QSqlDatabase mainDatabase()
@@ -57,16 +58,20 @@ TfrmGurnal::TfrmGurnal(QWidget* parent) : QMainWindow(parent)
 
     N3 = addItem(QStringLiteral("N3"), QStringLiteral("Печать протокола"), &TfrmGurnal::N3Click);
     Word1 = addItem(QStringLiteral("Word1"), QStringLiteral("Загрузить Word"), &TfrmGurnal::Word1Click);
-    N18 = addItem(QStringLiteral("N18"), QStringLiteral("Печать руководства по эксплуатации"), &TfrmGurnal::N18Click);
+    N18 = addItem(QStringLiteral("N18"), QStringLiteral("Печать руководства по эксплуатации"),
+                  &TfrmGurnal::N18Click);
     N4 = addItem(QStringLiteral("N4"), QStringLiteral("Печать вопросов Адм"), &TfrmGurnal::N4Click);
     N5 = addItem(QStringLiteral("N5"), QStringLiteral("Печать вопросов Отв"), &TfrmGurnal::N5Click);
     N6 = addItem(QStringLiteral("N6"), QStringLiteral("Выдающие наряд ЭЧЭ"), &TfrmGurnal::N6Click);
     N7 = addItem(QStringLiteral("N7"), QStringLiteral("Допускающие ЭЧЭ"), &TfrmGurnal::N7Click);
     N8 = addItem(QStringLiteral("N8"), QStringLiteral("Оперативно-ремонтный ЭЧЭ два"), &TfrmGurnal::N8Click);
     N9 = addItem(QStringLiteral("N9"), QStringLiteral("Оперативно-ремонтный ЭЧЭ три"), &TfrmGurnal::N9Click);
-    N10 = addItem(QStringLiteral("N10"), QStringLiteral("Оперативно-ремонтный ЭЧЭ четыре"), &TfrmGurnal::N10Click);
-    N11 = addItem(QStringLiteral("N11"), QStringLiteral("Оперативно-ремонтный ЭЧЭ пять"), &TfrmGurnal::N11Click);
-    N19 = addItem(QStringLiteral("N19"), QStringLiteral("Печать вопросов для энергодиспетчеров"), &TfrmGurnal::N19Click);
+    N10 = addItem(QStringLiteral("N10"), QStringLiteral("Оперативно-ремонтный ЭЧЭ четыре"),
+                  &TfrmGurnal::N10Click);
+    N11 = addItem(QStringLiteral("N11"), QStringLiteral("Оперативно-ремонтный ЭЧЭ пять"),
+                  &TfrmGurnal::N11Click);
+    N19 = addItem(QStringLiteral("N19"), QStringLiteral("Печать вопросов для энергодиспетчеров"),
+                  &TfrmGurnal::N19Click);
 }
 
 void TfrmGurnal::setOpenUrlHook(OpenUrl hook)
@@ -109,8 +114,8 @@ void TfrmGurnal::showResult(const QString& path, const QString& notice)
     const bool opened = openUrlHook() ? openUrlHook()(url) : QDesktopServices::openUrl(url);
     if (!opened)
         Messages::information(this, QStringLiteral("Нет программы, которая открывает документы .docx.\n"
-                                                   "Документ находится здесь: «")
-                                        + QDir::toNativeSeparators(path) + QStringLiteral("»."));
+                                                   "Документ находится здесь: «") +
+                                        QDir::toNativeSeparators(path) + QStringLiteral("»."));
 }
 
 void TfrmGurnal::N3Click()
@@ -140,15 +145,42 @@ void TfrmGurnal::openCategoryDocument(int position)
 }
 
 // Category positions in Порядковый_номер order (see Categories::bankFileForPosition).
-void TfrmGurnal::N4Click() { openCategoryDocument(0); }
-void TfrmGurnal::N19Click() { openCategoryDocument(1); }
-void TfrmGurnal::N6Click() { openCategoryDocument(2); }
-void TfrmGurnal::N7Click() { openCategoryDocument(3); }
-void TfrmGurnal::N5Click() { openCategoryDocument(4); }
-void TfrmGurnal::N11Click() { openCategoryDocument(5); }
-void TfrmGurnal::N10Click() { openCategoryDocument(6); }
-void TfrmGurnal::N9Click() { openCategoryDocument(7); }
-void TfrmGurnal::N8Click() { openCategoryDocument(8); }
+void TfrmGurnal::N4Click()
+{
+    openCategoryDocument(0);
+}
+void TfrmGurnal::N19Click()
+{
+    openCategoryDocument(1);
+}
+void TfrmGurnal::N6Click()
+{
+    openCategoryDocument(2);
+}
+void TfrmGurnal::N7Click()
+{
+    openCategoryDocument(3);
+}
+void TfrmGurnal::N5Click()
+{
+    openCategoryDocument(4);
+}
+void TfrmGurnal::N11Click()
+{
+    openCategoryDocument(5);
+}
+void TfrmGurnal::N10Click()
+{
+    openCategoryDocument(6);
+}
+void TfrmGurnal::N9Click()
+{
+    openCategoryDocument(7);
+}
+void TfrmGurnal::N8Click()
+{
+    openCategoryDocument(8);
+}
 
 void TfrmGurnal::N18Click()
 {

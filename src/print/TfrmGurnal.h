@@ -16,9 +16,9 @@ public:
     explicit TfrmGurnal(QWidget* parent = nullptr);
 
     // The menu items, named as the main window finds them.
-    QAction* N3 = nullptr;     // "Печать протокола"
-    QAction* Word1 = nullptr;  // "Загрузить Word" (the journal)
-    QAction* N18 = nullptr;    // "Печать руководства по эксплуатации"
+    QAction* N3 = nullptr;    // "Печать протокола"
+    QAction* Word1 = nullptr; // "Загрузить Word" (the journal)
+    QAction* N18 = nullptr;   // "Печать руководства по эксплуатации"
     QAction* N4 = nullptr;
     QAction* N5 = nullptr;
     QAction* N6 = nullptr;

@@ -1,11 +1,11 @@
 #include "DocxInspect.h"
 
 #include <QTest>
+#include <cstring>
 #include <pugixml.hpp>
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipnewinfo.h>
-#include <cstring>
 
 namespace DocxInspect {
 
@@ -13,7 +13,8 @@ namespace {
 
 constexpr const char* WordNs = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
 
-struct Names {
+struct Names
+{
     std::string w;
     std::string q(const char* local) const { return w.empty() ? std::string(local) : w + ':' + local; }
 };
@@ -103,7 +104,8 @@ bool read(const QString& path, Document& out)
     }
     const QByteArray xml = out.parts.value(QStringLiteral("word/document.xml"));
     pugi::xml_document doc;
-    if (!doc.load_buffer(xml.constData(), size_t(xml.size()), pugi::parse_default | pugi::parse_ws_pcdata_single)) {
+    if (!doc.load_buffer(xml.constData(), size_t(xml.size()),
+                         pugi::parse_default | pugi::parse_ws_pcdata_single)) {
         qWarning() << "document.xml does not parse";
         return false;
     }
@@ -111,7 +113,8 @@ bool read(const QString& path, Document& out)
     Names n;
     bool found = false;
     for (const pugi::xml_attribute& a : root.attributes()) {
-        out.rootAttributes += QString::fromUtf8(a.name()) + QLatin1Char('=') + QString::fromUtf8(a.value()) + QLatin1Char(';');
+        out.rootAttributes +=
+            QString::fromUtf8(a.name()) + QLatin1Char('=') + QString::fromUtf8(a.value()) + QLatin1Char(';');
         if (std::strcmp(a.value(), WordNs) == 0) {
             found = true;
             n.w = std::strcmp(a.name(), "xmlns") == 0 ? std::string() : std::string(a.name() + 6);
@@ -130,7 +133,8 @@ bool read(const QString& path, Document& out)
         }
         out.tables << table;
     }
-    struct Walker : pugi::xml_tree_walker {
+    struct Walker : pugi::xml_tree_walker
+    {
         Document* out;
         std::string bookmarkStart, name, id;
         bool for_each(pugi::xml_node& node) override
@@ -181,7 +185,8 @@ QList<QPair<QString, QByteArray>> minimalPackage(const QByteArray& documentXml)
         {QStringLiteral("[Content_Types].xml"),
          "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
          "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-         "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+         "<Default Extension=\"rels\" "
+         "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
          "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
          "<Override PartName=\"/word/document.xml\" "
          "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"

@@ -10,16 +10,18 @@
 
 namespace DocxInspect {
 
-struct Run {
+struct Run
+{
     QString text;
     QString fontAscii, fontHAnsi, fontCs;
     bool bold = false, italic = false, strike = false, underline = false;
     int halfPoints = 0, halfPointsCs = 0;
-    QStringList propertyOrder;  // local names of the rPr children, in order
+    QStringList propertyOrder; // local names of the rPr children, in order
 };
 
-struct Cell {
-    QString text;          // the texts of every run of every paragraph, paragraphs joined by "\n"
+struct Cell
+{
+    QString text; // the texts of every run of every paragraph, paragraphs joined by "\n"
     QList<Run> runs;
     bool endsWithParagraph = false;
 };
@@ -27,13 +29,14 @@ struct Cell {
 using Row = QList<Cell>;
 using Table = QList<Row>;
 
-struct Document {
-    QMap<QString, QByteArray> parts;  // every part, uncompressed
-    QList<Table> tables;              // top-level tables of the body, in order
-    QStringList paraIds;              // every w14:paraId
-    QStringList bookmarkNames;        // every bookmarkStart name, in order
-    QStringList bookmarkIds;          // every bookmarkStart id, in order
-    QString rootAttributes;           // the document element's attributes, "name=value;…"
+struct Document
+{
+    QMap<QString, QByteArray> parts; // every part, uncompressed
+    QList<Table> tables;             // top-level tables of the body, in order
+    QStringList paraIds;             // every w14:paraId
+    QStringList bookmarkNames;       // every bookmarkStart name, in order
+    QStringList bookmarkIds;         // every bookmarkStart id, in order
+    QString rootAttributes;          // the document element's attributes, "name=value;…"
 };
 
 // Reads `path`; fails the current test (QVERIFY) and returns false when it cannot.

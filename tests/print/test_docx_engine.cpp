@@ -23,39 +23,50 @@ const QByteArray Root =
 
 QByteArray cell(const QByteArray& content, int width = 2000)
 {
-    return "<w:tc><w:tcPr><w:tcW w:w=\"" + QByteArray::number(width) + "\" w:type=\"dxa\"/></w:tcPr>" + content + "</w:tc>";
+    return "<w:tc><w:tcPr><w:tcW w:w=\"" + QByteArray::number(width) + "\" w:type=\"dxa\"/></w:tcPr>" +
+           content + "</w:tc>";
 }
 
 // A heading paragraph with a lone blank, a three-column table (header row, data row with "а1"),
 // a bookmark "б1" given twice and one start without an end, and a second table.
 QByteArray sampleDocument()
 {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n" + Root + "<w:body>"
-           "<w:p w14:paraId=\"00000001\"><w:r><w:t>Заголовок</w:t></w:r><w:r><w:t xml:space=\"preserve\"> </w:t></w:r>"
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n" + Root +
+           "<w:body>"
+           "<w:p w14:paraId=\"00000001\"><w:r><w:t>Заголовок</w:t></w:r><w:r><w:t xml:space=\"preserve\"> "
+           "</w:t></w:r>"
            "<w:r><w:t>конец</w:t></w:r></w:p>"
-           "<w:p w14:paraId=\"00000002\"><w:bookmarkStart w:id=\"7\" w:name=\"б1\"/><w:r><w:t>первая</w:t></w:r>"
+           "<w:p w14:paraId=\"00000002\"><w:bookmarkStart w:id=\"7\" "
+           "w:name=\"б1\"/><w:r><w:t>первая</w:t></w:r>"
            "<w:bookmarkEnd w:id=\"7\"/></w:p>"
-           "<w:tbl><w:tblPr><w:tblW w:w=\"6000\" w:type=\"dxa\"/></w:tblPr><w:tblGrid><w:gridCol w:w=\"2000\"/>"
+           "<w:tbl><w:tblPr><w:tblW w:w=\"6000\" w:type=\"dxa\"/></w:tblPr><w:tblGrid><w:gridCol "
+           "w:w=\"2000\"/>"
            "<w:gridCol w:w=\"2000\"/><w:gridCol w:w=\"2000\"/></w:tblGrid>"
-           "<w:tr w14:paraId=\"00000003\"><w:trPr><w:tblHeader/></w:trPr>"
-           + cell("<w:p w14:paraId=\"00000004\"><w:r><w:t>А</w:t></w:r></w:p>")
-           + cell("<w:p w14:paraId=\"00000005\"><w:r><w:t>Б</w:t></w:r></w:p>")
-           + cell("<w:p w14:paraId=\"00000006\"><w:r><w:t>В</w:t></w:r></w:p>") + "</w:tr>"
-           "<w:tr w14:paraId=\"00000007\">"
-           + cell("<w:p w14:paraId=\"00000008\"><w:pPr><w:jc w:val=\"center\"/></w:pPr>"
-                  "<w:bookmarkStart w:id=\"0\" w:name=\"а1\"/><w:bookmarkEnd w:id=\"0\"/></w:p>")
-           + cell("<w:p w14:paraId=\"00000009\"/>")
-           + cell("<w:p w14:paraId=\"0000000A\"><w:r><w:t>образец</w:t></w:r></w:p><w:p w14:paraId=\"0000000B\"/>")
-           + "</w:tr></w:tbl>"
-           "<w:p w14:paraId=\"0000000C\"><w:bookmarkStart w:id=\"8\" w:name=\"б1\"/><w:r><w:t>вторая</w:t></w:r></w:p>"
+           "<w:tr w14:paraId=\"00000003\"><w:trPr><w:tblHeader/></w:trPr>" +
+           cell("<w:p w14:paraId=\"00000004\"><w:r><w:t>А</w:t></w:r></w:p>") +
+           cell("<w:p w14:paraId=\"00000005\"><w:r><w:t>Б</w:t></w:r></w:p>") +
+           cell("<w:p w14:paraId=\"00000006\"><w:r><w:t>В</w:t></w:r></w:p>") +
+           "</w:tr>"
+           "<w:tr w14:paraId=\"00000007\">" +
+           cell("<w:p w14:paraId=\"00000008\"><w:pPr><w:jc w:val=\"center\"/></w:pPr>"
+                "<w:bookmarkStart w:id=\"0\" w:name=\"а1\"/><w:bookmarkEnd w:id=\"0\"/></w:p>") +
+           cell("<w:p w14:paraId=\"00000009\"/>") +
+           cell("<w:p w14:paraId=\"0000000A\"><w:r><w:t>образец</w:t></w:r></w:p><w:p "
+                "w14:paraId=\"0000000B\"/>") +
+           "</w:tr></w:tbl>"
+           "<w:p w14:paraId=\"0000000C\"><w:bookmarkStart w:id=\"8\" "
+           "w:name=\"б1\"/><w:r><w:t>вторая</w:t></w:r></w:p>"
            "<w:p><w:bookmarkStart w:id=\"9\" w:name=\"висячая\"/></w:p>"
            "<w:tbl><w:tblPr/><w:tblGrid><w:gridCol w:w=\"3000\"/><w:gridCol w:w=\"3000\"/></w:tblGrid>"
-           "<w:tr>" + cell("<w:p><w:bookmarkStart w:id=\"10\" w:name=\"в1\"/><w:bookmarkEnd w:id=\"10\"/></w:p>", 3000)
-           + cell("<w:p/>", 3000) + "</w:tr></w:tbl>"
+           "<w:tr>" +
+           cell("<w:p><w:bookmarkStart w:id=\"10\" w:name=\"в1\"/><w:bookmarkEnd w:id=\"10\"/></w:p>", 3000) +
+           cell("<w:p/>", 3000) +
+           "</w:tr></w:tbl>"
            "<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/></w:sectPr></w:body></w:document>";
 }
 
-Docx::RunFont font(int size, bool bold = false, bool italic = false, bool underline = false, bool strike = false)
+Docx::RunFont font(int size, bool bold = false, bool italic = false, bool underline = false,
+                   bool strike = false)
 {
     Docx::RunFont f;
     f.sizePt = size;
@@ -136,7 +147,8 @@ private slots:
         QCOMPARE(xml.count(QStringLiteral("<w:jc w:val=\"center\"/>")), 4);
         QCOMPARE(QSet<QString>(out.paraIds.begin(), out.paraIds.end()).size(), out.paraIds.size());
         QCOMPARE(out.bookmarkNames.count(QStringLiteral("а1")), 1);
-        QCOMPARE(QSet<QString>(out.bookmarkIds.begin(), out.bookmarkIds.end()).size(), out.bookmarkIds.size());
+        QCOMPARE(QSet<QString>(out.bookmarkIds.begin(), out.bookmarkIds.end()).size(),
+                 out.bookmarkIds.size());
         QCOMPARE(fileChecksum(m_template), before);
     }
 
@@ -230,7 +242,8 @@ private slots:
         }
         QCOMPARE(out.rootAttributes, original.rootAttributes);
         const QString xml = QString::fromUtf8(out.parts.value(QStringLiteral("word/document.xml")));
-        QVERIFY(xml.startsWith(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>")));
+        QVERIFY(
+            xml.startsWith(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>")));
         QVERIFY(xml.contains(QStringLiteral("<w:t xml:space=\"preserve\"> </w:t>")));
         QVERIFY(xml.contains(QStringLiteral("<w:t xml:space=\"preserve\">  </w:t>")));
     }
@@ -247,7 +260,8 @@ private slots:
         const QString xml = QString::fromUtf8(out.parts.value(QStringLiteral("word/document.xml")));
         QVERIFY(xml.indexOf(QStringLiteral("сюда ")) < xml.indexOf(QStringLiteral("первая")));
         QVERIFY(xml.indexOf(QStringLiteral("сюда ")) > xml.indexOf(QStringLiteral("Заголовок")));
-        QVERIFY(xml.contains(QStringLiteral("и сюда</w:t></w:r><w:bookmarkStart w:id=\"9\" w:name=\"висячая\"/>")));
+        QVERIFY(xml.contains(
+            QStringLiteral("и сюда</w:t></w:r><w:bookmarkStart w:id=\"9\" w:name=\"висячая\"/>")));
     }
 
     void tablesAreWalkedSeparately()
@@ -271,7 +285,8 @@ private slots:
     {
         Docx::Document doc = Docx::Document::fromTemplate(m_template);
         doc.goToBookmark(QStringLiteral("а1"));
-        doc.typeText(QStringLiteral("a\tb\r\nc\rd") + QChar(0x01) + QStringLiteral("e <&> \"ё\" ") + QChar(0xD83D));
+        doc.typeText(QStringLiteral("a\tb\r\nc\rd") + QChar(0x01) + QStringLiteral("e <&> \"ё\" ") +
+                     QChar(0xD83D));
         const DocxInspect::Document out = saved(doc, QStringLiteral("ctl.docx"));
         QCOMPARE(out.tables[0][1][0].text, QStringLiteral("a\tb\nc\nde <&> \"ё\" "));
     }
@@ -287,12 +302,12 @@ private slots:
     {
         QFETCH(QByteArray, prefix);
         const QByteArray decl = prefix.isEmpty() ? QByteArray("xmlns") : "xmlns:" + prefix.chopped(1);
-        QByteArray xml = "<" + prefix + "document " + decl
-                         + "=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><" + prefix + "body><"
-                         + prefix + "tbl><" + prefix + "tr><" + prefix + "tc><" + prefix + "p><" + prefix
-                         + "bookmarkStart " + prefix + "id=\"0\" " + prefix + "name=\"а1\"/></" + prefix + "p></"
-                         + prefix + "tc></" + prefix + "tr></" + prefix + "tbl></" + prefix + "body></" + prefix
-                         + "document>";
+        QByteArray xml = "<" + prefix + "document " + decl +
+                         "=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><" + prefix +
+                         "body><" + prefix + "tbl><" + prefix + "tr><" + prefix + "tc><" + prefix + "p><" +
+                         prefix + "bookmarkStart " + prefix + "id=\"0\" " + prefix + "name=\"а1\"/></" +
+                         prefix + "p></" + prefix + "tc></" + prefix + "tr></" + prefix + "tbl></" + prefix +
+                         "body></" + prefix + "document>";
         const QString path = m_dir.filePath(QStringLiteral("prefix.docx"));
         QVERIFY(writeZip(path, minimalPackage(xml)));
         Docx::Document doc = Docx::Document::fromTemplate(path);
@@ -303,7 +318,8 @@ private slots:
         const DocxInspect::Document out = saved(doc, QStringLiteral("prefix-out.docx"));
         QCOMPARE(DocxInspect::column(out.tables.value(0), 0), QStringList({"один", "два"}));
         const QString body = QString::fromUtf8(out.parts.value(QStringLiteral("word/document.xml")));
-        QVERIFY(body.contains(QString::fromUtf8("<" + prefix + "rFonts " + prefix + "ascii=\"Times New Roman\"")));
+        QVERIFY(body.contains(
+            QString::fromUtf8("<" + prefix + "rFonts " + prefix + "ascii=\"Times New Roman\"")));
     }
 
     void failuresNameWhatIsMissing()
@@ -317,7 +333,8 @@ private slots:
         }
         doc.goToBookmark(QStringLiteral("б1"));
         QVERIFY_THROWS_EXCEPTION(zorvek::Error, doc.nextCell());
-        QVERIFY_THROWS_EXCEPTION(zorvek::Error, doc.saveAs(m_dir.filePath(QStringLiteral("нет/папки/x.docx"))));
+        QVERIFY_THROWS_EXCEPTION(zorvek::Error,
+                                 doc.saveAs(m_dir.filePath(QStringLiteral("нет/папки/x.docx"))));
     }
 
     void saveReplacesAnExistingFile()

@@ -19,7 +19,8 @@ namespace {
 
 const QDate Today(2024, 3, 15);
 
-struct Exam {
+struct Exam
+{
     QString fio;
     QVariant date;
     QVariant previous = QVariant();
@@ -50,11 +51,13 @@ private:
         for (const Exam& e : exams) {
             ++i;
             Db::exec(db(),
-                     QStringLiteral("Insert Into Журнал_All (ФИО, Должность, Дата_предыдущей_проверки, Дата_проверки, "
-                                    "Дата_следующей_проверки, Наименование_подразделения, Результат_проверки_знаний, "
-                                    "Причина_проверки_знаний) Values (?, ?, ?, ?, ?, ?, ?, ?)"),
+                     QStringLiteral(
+                         "Insert Into Журнал_All (ФИО, Должность, Дата_предыдущей_проверки, Дата_проверки, "
+                         "Дата_следующей_проверки, Наименование_подразделения, Результат_проверки_знаний, "
+                         "Причина_проверки_знаний) Values (?, ?, ?, ?, ?, ?, ?, ?)"),
                      {e.fio, QStringLiteral("должность %1").arg(i), e.previous, e.date, e.next,
-                      QStringLiteral("ЭЧК-%1").arg(i), QStringLiteral("Сдал"), QStringLiteral("Периодическая")});
+                      QStringLiteral("ЭЧК-%1").arg(i), QStringLiteral("Сдал"),
+                      QStringLiteral("Периодическая")});
         }
     }
 
@@ -121,7 +124,8 @@ private slots:
         }
         QCOMPARE(fatal, major < MyWord::MinimumVersion);
         if (fatal) {
-            QCOMPARE(m_messages, QStringList({"Требуется WORD 2000/XP или выше", "Продолжение работы невозможно"}));
+            QCOMPARE(m_messages,
+                     QStringList({"Требуется WORD 2000/XP или выше", "Продолжение работы невозможно"}));
             QCOMPARE(m_terminated, 1);
         } else {
             QVERIFY(m_messages.isEmpty());
@@ -216,7 +220,8 @@ private slots:
     {
         setJournal({{QStringLiteral("Иванов"), QStringLiteral("2024-03-15"), QStringLiteral("2023-03-10"),
                      QStringLiteral("2025-03-15")},
-                    {QStringLiteral("Петров"), QStringLiteral("2021-12-01T09:05:07"), QVariant(), QStringLiteral("2022-12-01")},
+                    {QStringLiteral("Петров"), QStringLiteral("2021-12-01T09:05:07"), QVariant(),
+                     QStringLiteral("2022-12-01")},
                     {QString(), QVariant(), QVariant(), QVariant()}});
         const PrintJobs::Output out = PrintJobs::printJournal(db(), folders());
         QCOMPARE(out.path, programFile(PrintJobs::JournalFile));
@@ -280,7 +285,8 @@ private slots:
         QVERIFY(m_messages[0].contains(PrintJobs::JournalTemplate));
         QCOMPARE(m_messages[1], QStringLiteral("Продолжение работы невозможно"));
         QCOMPARE(m_terminated, 1);
-        QVERIFY_THROWS_EXCEPTION(MyWord::Fatal, PrintJobs::openDocument(m_program->path(), PrintJobs::ManualFile));
+        QVERIFY_THROWS_EXCEPTION(MyWord::Fatal,
+                                 PrintJobs::openDocument(m_program->path(), PrintJobs::ManualFile));
         QCOMPARE(m_terminated, 2);
     }
 
@@ -314,8 +320,8 @@ private slots:
         const QString target = m_data->filePath(QStringLiteral("мой протокол.docx"));
         QCOMPARE(PrintJobs::printProtocol(db(), Today, folders(), target).path, target);
         QVERIFY(!QFile::exists(programFile(PrintJobs::ProtocolFile)));
-        QVERIFY_THROWS_EXCEPTION(zorvek::Error,
-                                 PrintJobs::printProtocol(db(), Today, folders(), m_data->filePath("нет/x.docx")));
+        QVERIFY_THROWS_EXCEPTION(
+            zorvek::Error, PrintJobs::printProtocol(db(), Today, folders(), m_data->filePath("нет/x.docx")));
     }
 
     void categoryDocumentsListEveryQuestion()
@@ -326,7 +332,8 @@ private slots:
         for (int position = 0; position < 9; ++position) {
             QCOMPARE(QFileInfo(written[position]).fileName(), PrintJobs::categoryDocumentFile(position));
             m_module->connectCategoryBank(position, m_data->path());
-            const QList<CategoryDocuments::Section> sections = CategoryDocuments::readBank(m_module->ADOConnection);
+            const QList<CategoryDocuments::Section> sections =
+                CategoryDocuments::readBank(m_module->ADOConnection);
             int questions = 0, answers = 0, right = 0, pictures = 0;
             for (const auto& section : sections) {
                 questions += section.questions.size();
@@ -347,8 +354,10 @@ private slots:
             for (const QString& part : doc.parts.keys())
                 media += part.startsWith(QStringLiteral("word/media/")) ? 1 : 0;
             QCOMPARE(media, pictures);
-            const QString firstQuestion = sections.first().questions.first().text.section(QLatin1Char('\r'), 0, 0);
-            QVERIFY(xml.contains(firstQuestion.toHtmlEscaped().replace(QStringLiteral("&quot;"), QStringLiteral("\""))));
+            const QString firstQuestion =
+                sections.first().questions.first().text.section(QLatin1Char('\r'), 0, 0);
+            QVERIFY(xml.contains(
+                firstQuestion.toHtmlEscaped().replace(QStringLiteral("&quot;"), QStringLiteral("\""))));
             QVERIFY(doc.parts.contains(QStringLiteral("word/styles.xml")));
         }
     }

@@ -44,8 +44,10 @@ private slots:
         m_data = std::make_unique<TestDataFolder>();
         QVERIFY(m_data->isValid());
         m_program = std::make_unique<QTemporaryDir>();
-        for (const QString& name : {PrintJobs::ProtocolTemplate, PrintJobs::JournalTemplate, PrintJobs::ManualFile})
-            QVERIFY(QFile::copy(QStringLiteral(ZORVEK_PRINT_TEMPLATE_DIR "/") + name, m_program->filePath(name)));
+        for (const QString& name :
+             {PrintJobs::ProtocolTemplate, PrintJobs::JournalTemplate, PrintJobs::ManualFile})
+            QVERIFY(
+                QFile::copy(QStringLiteral(ZORVEK_PRINT_TEMPLATE_DIR "/") + name, m_program->filePath(name)));
         Global::PathExe = m_program->path() + QLatin1Char('/');
         m_module = std::make_unique<TfrmADODataModule>();
         m_module->openMainDatabase(m_data->path());
@@ -106,7 +108,8 @@ private slots:
 
     void protocolIsSavedAndOpened()
     {
-        Db::exec(m_module->ADOConnectionGlb, QStringLiteral("Insert Into Журнал_All (ФИО, Дата_проверки) Values (?, ?)"),
+        Db::exec(m_module->ADOConnectionGlb,
+                 QStringLiteral("Insert Into Журнал_All (ФИО, Дата_проверки) Values (?, ?)"),
                  {QStringLiteral("Сегодняшний Экзаменуемый"), QStringLiteral("2024-03-15")});
         trigger("N3");
         QCOMPARE(m_messages, QStringList());
@@ -114,7 +117,8 @@ private slots:
         QCOMPARE(m_opened, QList<QUrl>({QUrl::fromLocalFile(path)}));
         DocxInspect::Document doc;
         QVERIFY(DocxInspect::read(path, doc));
-        QVERIFY(DocxInspect::column(doc.tables.value(0), 1).contains(QStringLiteral("Сегодняшний Экзаменуемый")));
+        QVERIFY(
+            DocxInspect::column(doc.tables.value(0), 1).contains(QStringLiteral("Сегодняшний Экзаменуемый")));
     }
 
     void nothingToOpenTellsWhereTheFileIs()
@@ -122,7 +126,8 @@ private slots:
         m_canOpen = false;
         trigger("Word1");
         QCOMPARE(m_messages.size(), 1);
-        QVERIFY(m_messages[0].contains(QDir::toNativeSeparators(m_program->filePath(PrintJobs::JournalFile))));
+        QVERIFY(
+            m_messages[0].contains(QDir::toNativeSeparators(m_program->filePath(PrintJobs::JournalFile))));
         QCOMPARE(m_terminated, 0);
     }
 
@@ -151,7 +156,8 @@ private slots:
         Db::exec(m_module->ADOConnectionGlb, QStringLiteral("Drop Table Журнал_All"));
         trigger("N3");
         QCOMPARE(m_messages.size(), 1);
-        QVERIFY2(m_messages[0].startsWith(QStringLiteral("Печать протокола не выполнена")), qPrintable(m_messages[0]));
+        QVERIFY2(m_messages[0].startsWith(QStringLiteral("Печать протокола не выполнена")),
+                 qPrintable(m_messages[0]));
         QCOMPARE(m_terminated, 0);
         QVERIFY(m_opened.isEmpty());
         // The next job runs as usual.

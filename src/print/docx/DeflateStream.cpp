@@ -53,7 +53,8 @@ quint32 crcOf(quint32 crc, std::string_view text)
 
 } // namespace
 
-struct DeflateStream::State {
+struct DeflateStream::State
+{
     z_stream z{};
 };
 

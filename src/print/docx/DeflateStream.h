@@ -14,7 +14,8 @@
 namespace Docx {
 
 // A piece of deflate data with the CRC-32 and length of the text it holds.
-struct DeflatedPiece {
+struct DeflatedPiece
+{
     std::string bytes;
     quint32 crc = 0;
     quint64 size = 0;

@@ -19,8 +19,9 @@ namespace {
 
 // Whitespace-only text (a typed blank) is kept; declarations, comments and processing
 // instructions are written back as they were read.
-constexpr unsigned ParseOptions = pugi::parse_default | pugi::parse_ws_pcdata_single | pugi::parse_declaration
-                                  | pugi::parse_comments | pugi::parse_pi | pugi::parse_doctype;
+constexpr unsigned ParseOptions = pugi::parse_default | pugi::parse_ws_pcdata_single |
+                                  pugi::parse_declaration | pugi::parse_comments | pugi::parse_pi |
+                                  pugi::parse_doctype;
 constexpr unsigned WriteOptions = pugi::format_raw | pugi::format_no_declaration;
 
 bool named(const pugi::xml_node& node, const std::string& name)
@@ -60,8 +61,10 @@ public:
     }
     void flush()
     {
-        if (!m_buffer.empty() && m_out.write(m_buffer.data(), qint64(m_buffer.size())) != qint64(m_buffer.size()))
-            throw zorvek::Error(QStringLiteral("Не удалось записать основную часть документа: ") + m_out.errorString());
+        if (!m_buffer.empty() &&
+            m_out.write(m_buffer.data(), qint64(m_buffer.size())) != qint64(m_buffer.size()))
+            throw zorvek::Error(QStringLiteral("Не удалось записать основную часть документа: ") +
+                                m_out.errorString());
         m_buffer.clear();
     }
 
@@ -71,14 +74,16 @@ private:
     std::string m_buffer;
 };
 
-struct StringWriter : pugi::xml_writer {
+struct StringWriter : pugi::xml_writer
+{
     std::string text;
     void write(const void* data, size_t size) override { text.append(static_cast<const char*>(data), size); }
 };
 
 } // namespace
 
-struct Document::Impl {
+struct Document::Impl
+{
     Package package;
     pugi::xml_document xml;
     std::optional<WordNames> names;
@@ -86,7 +91,7 @@ struct Document::Impl {
 
     RunFont font;
     std::string runProperties;
-    std::string scratch;  // the run being typed
+    std::string scratch; // the run being typed
 
     // The insertion point: in a paragraph of the tree before `before` (appended when null),
     // or in a cell of an added row.
@@ -95,7 +100,7 @@ struct Document::Impl {
     TableRows* table = nullptr;
     int row = -1;
     int cell = -1;
-    size_t typedInCell = 0;  // bytes typed into the added row's cell since entering it
+    size_t typedInCell = 0; // bytes typed into the added row's cell since entering it
 
     const WordNames& n() const { return *names; }
     bool inAddedRow() const { return table && row >= table->templateRowCount(); }
@@ -187,14 +192,15 @@ Document Document::fromTemplate(const QString& path)
     Impl& d = *doc.d;
     d.package = Package::read(path);
     const QByteArray body = d.package.partData(MainPartName);
-    const pugi::xml_parse_result parsed = d.xml.load_buffer(body.constData(), size_t(body.size()), ParseOptions);
+    const pugi::xml_parse_result parsed =
+        d.xml.load_buffer(body.constData(), size_t(body.size()), ParseOptions);
     const auto damaged = [&](const QString& why) {
-        throw zorvek::Error(QStringLiteral("Документ ") + quoted(QDir::toNativeSeparators(path))
-                            + QStringLiteral(" не может быть открыт: ") + why);
+        throw zorvek::Error(QStringLiteral("Документ ") + quoted(QDir::toNativeSeparators(path)) +
+                            QStringLiteral(" не может быть открыт: ") + why);
     };
     if (!parsed)
-        damaged(QStringLiteral("основная часть повреждена (") + QString::fromUtf8(parsed.description())
-                + QStringLiteral(", позиция ") + QString::number(parsed.offset) + QStringLiteral(")."));
+        damaged(QStringLiteral("основная часть повреждена (") + QString::fromUtf8(parsed.description()) +
+                QStringLiteral(", позиция ") + QString::number(parsed.offset) + QStringLiteral(")."));
     try {
         d.names.emplace(d.xml.document_element());
     } catch (const zorvek::Error& e) {
@@ -240,7 +246,8 @@ void Document::goToBookmark(const QString& name)
             return;
         }
     }
-    throw zorvek::Error(QStringLiteral("За закладкой ") + quoted(name) + QStringLiteral(" нет абзаца для текста."));
+    throw zorvek::Error(QStringLiteral("За закладкой ") + quoted(name) +
+                        QStringLiteral(" нет абзаца для текста."));
 }
 
 void Document::setFont(const RunFont& font)
@@ -286,7 +293,8 @@ void Document::nextCell()
 {
     Impl& s = *d;
     if (!s.table)
-        throw zorvek::Error(QStringLiteral("Переход к следующей ячейке невозможен: место вставки не в таблице."));
+        throw zorvek::Error(
+            QStringLiteral("Переход к следующей ячейке невозможен: место вставки не в таблице."));
     if (s.cell + 1 < s.table->cellCount(s.row)) {
         s.enterCell(s.row, s.cell + 1);
         return;
@@ -319,7 +327,7 @@ Document::Layout Document::layout() const
         marks.emplace_back(mark, rows.get());
     }
     const std::string marked = d->serialize();
-    std::vector<std::tuple<size_t, size_t, const TableRows*>> found;  // (at, length, rows)
+    std::vector<std::tuple<size_t, size_t, const TableRows*>> found; // (at, length, rows)
     for (auto& [mark, rows] : marks) {
         const std::string comment = "<!--" + std::string(mark.value()) + "-->";
         found.emplace_back(marked.find(comment), comment.size(), rows);

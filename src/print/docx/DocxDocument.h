@@ -66,9 +66,10 @@ public:
 private:
     Document();
     // The body part as written: the tree's text, and where the added rows of tables go.
-    struct Layout {
+    struct Layout
+    {
         std::string text;
-        std::vector<std::pair<size_t, const TableRows*>> places;  // in document order
+        std::vector<std::pair<size_t, const TableRows*>> places; // in document order
     };
     Layout layout() const;
     struct Impl;

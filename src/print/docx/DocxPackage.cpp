@@ -23,8 +23,8 @@ QString shown(const QString& path)
 
 [[noreturn]] void refuse(const QString& path, const QString& reason)
 {
-    throw zorvek::Error(QStringLiteral("Документ ") + shown(path) + QStringLiteral(" не может быть открыт: ")
-                        + reason);
+    throw zorvek::Error(QStringLiteral("Документ ") + shown(path) +
+                        QStringLiteral(" не может быть открыт: ") + reason);
 }
 
 QString megabytes(qint64 bytes)
@@ -36,8 +36,8 @@ QString megabytes(qint64 bytes)
 
 bool isSafePartName(const QString& name)
 {
-    if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
-        || name.contains(QLatin1Char(':')))
+    if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+        name.contains(QLatin1Char(':')))
         return false;
     for (const QChar c : name) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7f)
@@ -86,11 +86,11 @@ Package Package::read(const QString& path)
             refuse(path, QStringLiteral("слишком много частей в архиве."));
         total += fi.uncompressedSize;
         if (fi.uncompressedSize > quint64(MaxPackageBytes) || total > quint64(MaxPackageBytes))
-            refuse(path, QStringLiteral("распакованное содержимое больше ") + megabytes(MaxPackageBytes)
-                             + QStringLiteral(" (подозрение на zip-бомбу)."));
+            refuse(path, QStringLiteral("распакованное содержимое больше ") + megabytes(MaxPackageBytes) +
+                             QStringLiteral(" (подозрение на zip-бомбу)."));
         if (fi.name == MainPartName && fi.uncompressedSize > quint64(MaxMainPartBytes))
-            refuse(path, QStringLiteral("основная часть документа больше ") + megabytes(MaxMainPartBytes)
-                             + QLatin1Char('.'));
+            refuse(path, QStringLiteral("основная часть документа больше ") + megabytes(MaxMainPartBytes) +
+                             QLatin1Char('.'));
 
         Entry e;
         e.name = fi.name;
@@ -100,7 +100,8 @@ Package Package::read(const QString& path)
         e.externalAttr = fi.externalAttr;
         QuaZipFile file(&zip);
         if (!file.open(QIODevice::ReadOnly, &e.method, &e.level, true))
-            refuse(path, QStringLiteral("часть «") + fi.name + QStringLiteral("» не читается (зашифрована или повреждена)."));
+            refuse(path, QStringLiteral("часть «") + fi.name +
+                             QStringLiteral("» не читается (зашифрована или повреждена)."));
         if (fi.compressedSize > quint64(MaxPackageBytes))
             refuse(path, QStringLiteral("часть «") + fi.name + QStringLiteral("» слишком велика."));
         e.raw = file.readAll();
@@ -112,8 +113,8 @@ Package Package::read(const QString& path)
     if (zip.getZipError() != UNZ_OK)
         refuse(path, QStringLiteral("оглавление архива повреждено."));
     if (!package.hasPart(MainPartName))
-        refuse(path, QStringLiteral("в архиве нет основной части ") + MainPartName
-                         + QStringLiteral(" (это не документ Word)."));
+        refuse(path, QStringLiteral("в архиве нет основной части ") + MainPartName +
+                         QStringLiteral(" (это не документ Word)."));
     return package;
 }
 
@@ -141,7 +142,8 @@ QByteArray Package::partData(const QString& name, qint64 maxBytes) const
     const auto damaged = [&](const QString& why) {
         refuse(m_fileName, QStringLiteral("часть ") + name + QLatin1Char(' ') + why);
     };
-    const QString tooBig = QStringLiteral("больше ") + megabytes(maxBytes) + QStringLiteral(" (подозрение на zip-бомбу).");
+    const QString tooBig =
+        QStringLiteral("больше ") + megabytes(maxBytes) + QStringLiteral(" (подозрение на zip-бомбу).");
     QByteArray data;
     if (e->method == 0) {
         if (e->raw.size() > maxBytes)
@@ -204,9 +206,11 @@ void Package::write(QIODevice& out, const QString& replacedPart, const DeflatedP
                 fail(QStringLiteral("документ больше 4 ГБ."));
             info.dateTime = QDateTime::currentDateTime();
             info.uncompressedSize = ulong(content.size);
-            if (!file.open(QIODevice::WriteOnly, info, nullptr, content.crc, Z_DEFLATED, Z_DEFAULT_COMPRESSION, true))
+            if (!file.open(QIODevice::WriteOnly, info, nullptr, content.crc, Z_DEFLATED,
+                           Z_DEFAULT_COMPRESSION, true))
                 fail(QStringLiteral("часть ") + e.name + QStringLiteral(" не создаётся."));
-            if (file.write(content.bytes.data(), qint64(content.bytes.size())) != qint64(content.bytes.size()))
+            if (file.write(content.bytes.data(), qint64(content.bytes.size())) !=
+                qint64(content.bytes.size()))
                 fail(QStringLiteral("часть ") + e.name + QStringLiteral(" не записывается."));
         } else {
             info.uncompressedSize = ulong(e.uncompressedSize);
@@ -228,18 +232,19 @@ void Package::save(const QString& path, const QString& replacedPart, const Defla
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw zorvek::Error(QStringLiteral("Не удалось записать документ ") + shown(path) + QStringLiteral(": ")
-                            + file.errorString());
+        throw zorvek::Error(QStringLiteral("Не удалось записать документ ") + shown(path) +
+                            QStringLiteral(": ") + file.errorString());
     write(file, replacedPart, content);
     if (!file.commit())
-        throw zorvek::Error(QStringLiteral("Не удалось записать документ ") + shown(path) + QStringLiteral(": ")
-                            + file.errorString());
+        throw zorvek::Error(QStringLiteral("Не удалось записать документ ") + shown(path) +
+                            QStringLiteral(": ") + file.errorString());
 }
 
 void saveNewPackage(const QString& path, const QList<QPair<QString, QByteArray>>& parts)
 {
     const auto fail = [&](const QString& why) {
-        throw zorvek::Error(QStringLiteral("Не удалось записать документ ") + shown(path) + QStringLiteral(": ") + why);
+        throw zorvek::Error(QStringLiteral("Не удалось записать документ ") + shown(path) +
+                            QStringLiteral(": ") + why);
     };
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

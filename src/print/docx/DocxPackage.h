@@ -17,8 +17,8 @@ class QIODevice;
 namespace Docx {
 
 // Bounds that no real document comes near.
-inline constexpr qint64 MaxMainPartBytes = qint64(64) * 1024 * 1024;   // word/document.xml
-inline constexpr qint64 MaxPackageBytes = qint64(256) * 1024 * 1024;   // all parts, uncompressed
+inline constexpr qint64 MaxMainPartBytes = qint64(64) * 1024 * 1024; // word/document.xml
+inline constexpr qint64 MaxPackageBytes = qint64(256) * 1024 * 1024; // all parts, uncompressed
 inline constexpr int MaxPartCount = 10000;
 
 // The main part of a word-processing document.
@@ -48,9 +48,10 @@ public:
     void save(const QString& path, const QString& replacedPart, const DeflatedPiece& content) const;
 
 private:
-    struct Entry {
+    struct Entry
+    {
         QString name;
-        QByteArray raw;       // the bytes as stored in the zip (compressed unless method 0)
+        QByteArray raw; // the bytes as stored in the zip (compressed unless method 0)
         int method = 0;
         int level = 0;
         quint32 crc = 0;

@@ -9,7 +9,8 @@
 
 namespace Docx {
 
-struct RunFont {
+struct RunFont
+{
     QString name = QStringLiteral("Times New Roman");
     int sizePt = 10;
     bool bold = false;

@@ -20,7 +20,8 @@ bool named(const pugi::xml_node& node, const std::string& name)
     return node.type() == pugi::node_element && name == node.name();
 }
 
-struct StringWriter : pugi::xml_writer {
+struct StringWriter : pugi::xml_writer
+{
     std::string text;
     void write(const void* data, size_t size) override { text.append(static_cast<const char*>(data), size); }
 };

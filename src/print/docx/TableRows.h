@@ -10,8 +10,8 @@
 #include "print/docx/WordXml.h"
 
 #include <QtGlobal>
-#include <pugixml.hpp>
 #include <memory>
+#include <pugixml.hpp>
 #include <string>
 #include <vector>
 

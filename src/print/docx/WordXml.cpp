@@ -64,9 +64,15 @@ void appendEscaped(std::string& out, const QString& text, qsizetype from, qsizet
         const char16_t c = text.at(i).unicode();
         if (c < 0x80) {
             switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
             default:
                 if (c >= 0x20 && c != 0x7f)
                     out += char(c);

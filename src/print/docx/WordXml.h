@@ -15,7 +15,8 @@ inline constexpr const char* Word2010Namespace = "http://schemas.microsoft.com/o
 // false when the element binds it to nothing.
 bool prefixOf(const pugi::xml_node& element, const char* namespaceUri, std::string& prefix);
 
-struct WordNames {
+struct WordNames
+{
     // Throws zorvek::Error when the root does not declare the WordprocessingML namespace.
     explicit WordNames(const pugi::xml_node& root);
     // The names with the usual prefix "w", for documents the program writes itself.
@@ -23,10 +24,10 @@ struct WordNames {
 
     std::string q(const char* local) const { return w.empty() ? std::string(local) : w + ':' + local; }
 
-    std::string w;             // the prefix itself
+    std::string w; // the prefix itself
     std::string body, p, pPr, r, t, tbl, tr, trPr, tblHeader, tc, tcPr, bookmarkStart, bookmarkEnd, name;
     std::string tab, br;
-    std::string paraId, textId;  // w14:paraId, w14:textId (empty when w14 is not declared)
+    std::string paraId, textId; // w14:paraId, w14:textId (empty when w14 is not declared)
 };
 
 // Text as the content of a w:t element: XML special characters escaped, characters XML does not
@@ -36,6 +37,7 @@ void appendEscaped(std::string& out, const QString& text, qsizetype from, qsizet
 // A complete run "<w:r><w:rPr>…</w:rPr><w:t xml:space="preserve">…</w:t></w:r>" for `text`:
 // a tab becomes <w:tab/>, a line feed, carriage return or vertical tab <w:br/> (CR LF counts once).
 // Appends nothing for empty text.
-void appendRunXml(std::string& out, const WordNames& n, const std::string& runProperties, const QString& text);
+void appendRunXml(std::string& out, const WordNames& n, const std::string& runProperties,
+                  const QString& text);
 
 } // namespace Docx
