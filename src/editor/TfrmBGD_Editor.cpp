@@ -86,11 +86,9 @@ void TfrmBGD_Editor::FormCreate()
 {
     SectionOpener::sizeToWorkArea(this);
     // Dates are shown and converted as dd.MM.yyyy by the data layer whatever the regional
-    // settings, so only the program folder and the main database connection are set here.
+    // settings. The main database is connected once, by the main window's creation: connecting
+    // it again here would only repeat the message about an unusable BGD.mdb.
     Global::PathExe = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    // The main database is connected once more unless the main window's creation already has.
-    if (TfrmADODataModule* dm = Forms::frmADODataModule; dm && !dm->ADOConnectionGlb.isOpen())
-        guarded(this, [&] { dm->openMainDatabase(TfrmADODataModule::dataFolder()); });
 }
 
 void TfrmBGD_Editor::buildActions()
