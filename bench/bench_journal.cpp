@@ -94,7 +94,7 @@ void BM_ReadJournal50k(benchmark::State& state)
 {
     Fixture& f = fixture();
     for (auto _ : state) {
-        const std::vector<JournalRows::Row> rows = JournalRows::read(f.db);
+        const std::vector<JournalRows::Row> rows = JournalRows::read(f.db, JournalRows::Fields::Journal);
         benchmark::DoNotOptimize(rows.data());
     }
     state.SetItemsProcessed(state.iterations() * JournalRowCount);
@@ -109,7 +109,7 @@ BENCHMARK(BM_ReadJournal50k)
 void BM_Journal50kFillAndSave(benchmark::State& state)
 {
     Fixture& f = fixture();
-    const std::vector<JournalRows::Row> rows = JournalRows::read(f.db);
+    const std::vector<JournalRows::Row> rows = JournalRows::read(f.db, JournalRows::Fields::Journal);
     for (auto _ : state) {
         MyWord word;
         word.Run();

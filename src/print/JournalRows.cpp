@@ -32,7 +32,7 @@ QDate midnightDate(const QString& s)
     if (s.at(4) != QLatin1Char('-') || s.at(7) != QLatin1Char('-'))
         return QDate();
     const int y = digits(s, 0, 4), m = digits(s, 5, 2), d = digits(s, 8, 2);
-    return (y < 0 || m < 0 || d < 0) ? QDate() : QDate(y, m, d);
+    return (y < 0 || m < 0 || d < 0 || !QDate::isValid(y, m, d)) ? QDate() : QDate(y, m, d);
 }
 
 QDate dayOf(const QVariant& stored)
@@ -50,22 +50,29 @@ QDate dayOf(const QVariant& stored)
 
 QString dateText(const QVariant& stored)
 {
+    // The stored forms at midnight are rearranged as they are ("yyyy-MM-dd" -> "dd.MM.yyyy"):
+    // formatting through QDate costs more than the whole rest of reading a row.
     if (stored.metaType().id() == QMetaType::QString) {
-        const QDate fast = midnightDate(stored.toString());
-        if (fast.isValid())
-            return Dates::toText(fast);
+        const QString s = stored.toString();
+        if (midnightDate(s).isValid()) {
+            const QChar text[10] = {s[8], s[9], QLatin1Char('.'), s[5], s[6], QLatin1Char('.'), s[0], s[1],
+                                    s[2], s[3]};
+            return QString(text, 10);
+        }
     }
     return Dates::storageToText(stored);
 }
 
-std::vector<Row> read(const QSqlDatabase& db)
+std::vector<Row> read(const QSqlDatabase& db, Fields fields)
 {
-    // The table's order is the order the rows were appended in.
+    const bool protocol = fields == Fields::Protocol;
     QString sql =
-        QStringLiteral("SELECT ФИО, Должность, Наименование_подразделения, Результат_проверки_знаний, "
-                       "Причина_проверки_знаний, Дата_предыдущей_проверки, Дата_проверки, "
-                       "Дата_следующей_проверки FROM ") +
-        Schema::GurnalAll;
+        protocol ? QStringLiteral("SELECT ФИО, Должность, Наименование_подразделения, "
+                                  "Результат_проверки_знаний, Причина_проверки_знаний, Дата_проверки FROM ")
+                 : QStringLiteral("SELECT ФИО, Дата_предыдущей_проверки, Дата_проверки, "
+                                  "Дата_следующей_проверки FROM ");
+    sql += Schema::GurnalAll;
+    // The table's order is the order the rows were appended in.
     if (SqlDialect::engineOf(db) == SqlDialect::Engine::Sqlite)
         sql += QStringLiteral(" ORDER BY rowid");
     QSqlQuery q = Db::exec(db, sql);
@@ -73,15 +80,19 @@ std::vector<Row> read(const QSqlDatabase& db)
     while (q.next()) {
         Row r;
         r.fio = q.value(0).toString();
-        r.dolgnost = q.value(1).toString();
-        r.podrazdelenie = q.value(2).toString();
-        r.rezultat = q.value(3).toString();
-        r.prichina = q.value(4).toString();
-        r.datePrev = dateText(q.value(5));
-        const QVariant date = q.value(6);
-        r.date = dateText(date);
-        r.checkDay = dayOf(date);
-        r.dateNext = dateText(q.value(7));
+        if (protocol) {
+            r.dolgnost = q.value(1).toString();
+            r.podrazdelenie = q.value(2).toString();
+            r.rezultat = q.value(3).toString();
+            r.prichina = q.value(4).toString();
+            const QVariant date = q.value(5);
+            r.date = dateText(date);
+            r.checkDay = dayOf(date);
+        } else {
+            r.datePrev = dateText(q.value(1));
+            r.date = dateText(q.value(2));
+            r.dateNext = dateText(q.value(3));
+        }
         rows.push_back(std::move(r));
     }
     return rows;

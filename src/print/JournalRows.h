@@ -26,9 +26,14 @@ struct Row
     bool heldOn(const QDate& day) const { return day.isValid() && checkDay == day; }
 };
 
+// Which fields a document needs: the protocol ФИО, Должность, Наименование_подразделения,
+// Результат_проверки_знаний, Причина_проверки_знаний and the exam day; the journal ФИО and the
+// three dates. Fields not read stay empty.
+enum class Fields { Protocol, Journal };
+
 // Reads every row of Журнал_All on `db` (the main database) in the table's order. Every row is
 // read before returning, so the table holds up no other connection. Throws DbError.
-std::vector<Row> read(const QSqlDatabase& db);
+std::vector<Row> read(const QSqlDatabase& db, Fields fields);
 
 // A stored date value as the documents type it; a fast path for the stored ISO forms.
 QString dateText(const QVariant& stored);

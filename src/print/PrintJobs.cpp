@@ -101,7 +101,7 @@ Output printProtocol(const QSqlDatabase& db, const QDate& day, const Folders& fo
     word.Run();
     word.Open(QDir(folders.program).filePath(ProtocolTemplate));
     return runJob(QStringLiteral("Печать протокола"), [&] {
-        const std::vector<JournalRows::Row> rows = JournalRows::read(db);
+        const std::vector<JournalRows::Row> rows = JournalRows::read(db, JournalRows::Fields::Protocol);
         int k = 1;
         word.search(ProtocolBookmark);
         for (const JournalRows::Row& r : rows) {
@@ -131,7 +131,7 @@ Output printJournal(const QSqlDatabase& db, const Folders& folders, const QStrin
     word.Run();
     word.Open(QDir(folders.program).filePath(JournalTemplate));
     return runJob(QStringLiteral("Печать журнала"), [&] {
-        const std::vector<JournalRows::Row> rows = JournalRows::read(db);
+        const std::vector<JournalRows::Row> rows = JournalRows::read(db, JournalRows::Fields::Journal);
         word.search(JournalBookmark);
         for (const JournalRows::Row& r : rows) {
             word.Insert(r.fio, false, false, false, false, TableFontSize);

@@ -143,27 +143,41 @@ void TableRows::addRow()
 {
     if (m_pieces.empty())
         makeRowPattern();
-    const size_t reserve = m_added.empty() ? 2 * m_pieces.front().size() : m_added.back().size();
-    if (m_compressing && !m_added.empty()) {
+    if (m_hasOpen)
+        closeOpenRow();
+    m_open.resize(m_pieces.size() - 1);
+    for (std::string& cell : m_open)
+        cell.clear();
+    m_hasOpen = true;
+    ++m_addedCount;
+}
+
+void TableRows::assembleOpenRow(std::string& out, std::vector<quint32>* ends) const
+{
+    const size_t start = out.size();
+    for (size_t c = 0; c < m_open.size(); ++c) {
+        out += m_pieces[c];
+        out += m_open[c];
+        if (ends)
+            ends->push_back(quint32(out.size() - start));
+    }
+    out += m_pieces.back();
+}
+
+void TableRows::closeOpenRow()
+{
+    m_rowBuffer.clear();
+    assembleOpenRow(m_rowBuffer, &m_cellEnds);
+    if (m_compressing) {
         if (!m_compressed)
             m_compressed = std::make_unique<DeflateStream>();
-        for (const std::string& row : m_added) {
-            m_compressed->write(row);
-            m_compressedLengths.push_back(quint32(row.size()));
-        }
-        m_compressedCount += int(m_added.size());
-        m_added.clear();
+        m_compressed->write(m_rowBuffer);
+        m_compressedLengths.push_back(quint32(m_rowBuffer.size()));
+        ++m_compressedCount;
+    } else {
+        m_added.push_back(m_rowBuffer);
     }
-    std::string row;
-    // A new row usually ends up as long as the one before it.
-    row.reserve(reserve);
-    for (size_t c = 0; c + 1 < m_pieces.size(); ++c) {
-        row += m_pieces[c];
-        m_cellEnds.push_back(quint32(row.size()));
-    }
-    row += m_pieces.back();
-    m_added.push_back(std::move(row));
-    ++m_addedCount;
+    m_hasOpen = false;
 }
 
 void TableRows::restoreCompressedRows()
@@ -187,10 +201,16 @@ void TableRows::restoreCompressedRows()
 
 void TableRows::insertIntoAddedCell(int row, int cell, size_t offset, const std::string& runXml)
 {
-    const size_t cells = m_pieces.size() - 1;
     const size_t r = size_t(row - templateRowCount());
+    if (m_hasOpen && r + 1 == size_t(m_addedCount)) {
+        std::string& text = m_open[size_t(cell)];
+        text.insert(std::min(offset, text.size()), runXml);
+        return;
+    }
+    // Back in a complete row (the cursor came down the table again from a bookmark above).
     if (r < size_t(m_compressedCount))
         restoreCompressedRows();
+    const size_t cells = m_pieces.size() - 1;
     std::string& text = m_added[r - size_t(m_compressedCount)];
     quint32* ends = m_cellEnds.data() + r * cells;
     const size_t start = cell == 0 ? m_pieces[0].size() : ends[cell - 1] + m_pieces[size_t(cell)].size();
@@ -204,6 +224,8 @@ std::string TableRows::addedRowsText() const
     std::string text = m_compressed ? m_compressed->inflated() : std::string();
     for (const std::string& row : m_added)
         text += row;
+    if (m_hasOpen)
+        assembleOpenRow(text, nullptr);
     return text;
 }
 
@@ -213,6 +235,8 @@ DeflatedPiece TableRows::addedRowsPiece() const
     std::string rest;
     for (const std::string& row : m_added)
         rest += row;
+    if (m_hasOpen)
+        assembleOpenRow(rest, nullptr);
     piece.append(deflatePiece(rest));
     return piece;
 }

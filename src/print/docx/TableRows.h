@@ -49,7 +49,10 @@ public:
 
 private:
     void makeRowPattern();
+    void closeOpenRow();
     void restoreCompressedRows();
+    // The open row as XML text, appended to `out`; the cell ends (relative to the row) to `ends`.
+    void assembleOpenRow(std::string& out, std::vector<quint32>* ends) const;
 
     const WordNames& n;
     pugi::xml_node m_table;
@@ -57,15 +60,21 @@ private:
     // The emptied copy of the last row, cut at each cell's insertion point: pieces[0] cell 0
     // pieces[1] cell 1 … pieces[cells].
     std::vector<std::string> m_pieces;
-    // Added rows 0 .. m_compressedCount-1 are in m_compressed (m_compressedLengths keeps their
-    // lengths); the rest are XML text in m_added. m_cellEnds holds, for every added row, where
-    // the text of each cell ends: the insertion points, row-major, relative to the row.
+    // Added rows, in order: rows 0 .. m_compressedCount-1 compressed in m_compressed
+    // (m_compressedLengths keeps their lengths); then complete rows as XML text in m_added (only
+    // once the rows had to be restored, see above); last the row still open for typing, whose cells
+    // are kept apart in m_open (their buffers are reused from row to row). m_cellEnds holds, for
+    // every complete row, where the text of each cell ends: the insertion points, row-major,
+    // relative to the row.
     std::unique_ptr<DeflateStream> m_compressed;
     std::vector<quint32> m_compressedLengths;
     int m_compressedCount = 0;
     bool m_compressing = true;
     std::vector<std::string> m_added;
     std::vector<quint32> m_cellEnds;
+    std::vector<std::string> m_open;
+    bool m_hasOpen = false;
+    std::string m_rowBuffer;
     int m_addedCount = 0;
 };
 
