@@ -6,6 +6,7 @@
 #include "print/docx/DocxDocument.h"
 #include "print/docx/DocxPackage.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -279,6 +280,35 @@ private slots:
         QCOMPARE(out.tables[1].size(), 3);
         QCOMPARE(DocxInspect::column(out.tables[1], 0), QStringList({"0", "2", "4"}));
         QCOMPARE(DocxInspect::column(out.tables[1], 1), QStringList({"1", "3", ""}));
+    }
+
+    void markerTextInTheLastRowIsNotACell()
+    {
+        // A comment and a CDATA section in the last row's paragraph properties that spell the
+        // engine's own cell marker: added rows still have two cells and the text goes into runs.
+        const QByteArray xml = Root +
+            "<w:body><w:tbl><w:tr>" +
+            cell("<w:p><w:pPr><!--zorvek-cell--><w:jc w:val=\"left\"/></w:pPr>"
+                 "<w:bookmarkStart w:id=\"0\" w:name=\"а1\"/><w:bookmarkEnd w:id=\"0\"/></w:p>") +
+            cell("<w:p><w:pPr><![CDATA[<!--zorvek-cell-->]]></w:pPr></w:p>") +
+            "</w:tr></w:tbl><w:sectPr/></w:body></w:document>";
+        const QString path = m_dir.filePath(QStringLiteral("marker.docx"));
+        QVERIFY(writeZip(path, minimalPackage(xml)));
+        Docx::Document doc = Docx::Document::fromTemplate(path);
+        doc.goToBookmark(QStringLiteral("а1"));
+        for (int i = 0; i < 6; ++i) {
+            doc.typeText(QString::number(i));
+            if (i < 5)
+                doc.nextCell();
+        }
+        QCOMPARE(doc.currentTableRowCount(), 3);
+        const DocxInspect::Document out = saved(doc, QStringLiteral("marker-out.docx"));
+        QCOMPARE(out.tables[0].size(), 3);
+        QCOMPARE(DocxInspect::column(out.tables[0], 0), QStringList({"0", "2", "4"}));
+        QCOMPARE(DocxInspect::column(out.tables[0], 1), QStringList({"1", "3", "5"}));
+        const QByteArray body = out.parts.value(QStringLiteral("word/document.xml"));
+        const QRegularExpression runInProperties(QStringLiteral("<w:pPr>((?!</w:pPr>).)*<w:r>"));
+        QVERIFY2(!runInProperties.match(QString::fromUtf8(body)).hasMatch(), body.constData());
     }
 
     void controlCharactersInText()

@@ -11,8 +11,9 @@ namespace Docx {
 
 namespace {
 
-// Marks the insertion point of each cell in the serialized copy of a row. The copy holds
-// nothing but the emptied row, so the marker cannot meet another comment.
+// Marks the insertion point of each cell in the serialized copy of a row. The row's properties
+// are copied as they are and may hold a comment or CDATA section with any text, this marker's
+// too, so the marker is lengthened until the row's own text does not contain it.
 constexpr const char* CellMark = "zorvek-cell";
 
 bool named(const pugi::xml_node& node, const std::string& name)
@@ -102,6 +103,13 @@ void TableRows::makeRowPattern()
             row.remove_child(c);
         c = next;
     }
+    std::string cellMark = CellMark;
+    {
+        StringWriter plain;
+        row.print(plain, "", pugi::format_raw, pugi::encoding_utf8);
+        while (plain.text.find(cellMark) != std::string::npos)
+            cellMark += 'x';
+    }
     int cells = 0;
     for (pugi::xml_node tc = row.child(n.tc.c_str()); tc; tc = tc.next_sibling(n.tc.c_str())) {
         ++cells;
@@ -120,14 +128,14 @@ void TableRows::makeRowPattern()
                 keep.remove_child(c);
             c = next;
         }
-        keep.append_child(pugi::node_comment).set_value(CellMark);
+        keep.append_child(pugi::node_comment).set_value(cellMark.c_str());
     }
     if (cells == 0)
         throw zorvek::Error(QStringLiteral("в последней строке таблицы нет ячеек, строку добавить нельзя."));
 
     StringWriter writer;
     row.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
-    const std::string mark = std::string("<!--") + CellMark + "-->";
+    const std::string mark = "<!--" + cellMark + "-->";
     size_t from = 0;
     for (;;) {
         const size_t at = writer.text.find(mark, from);
