@@ -33,7 +33,8 @@ int main(int argc, char* argv[])
     TfrmClassificatorZorvek* w = Forms::createAll();
     w->FormCreate();
     w->show();
-    QTest::qWaitForWindowExposed(w);
+    if (!QTest::qWaitForWindowExposed(w))
+        qWarning("window not exposed");
     QTest::qWait(200);
     const auto save = [&](QWidget* widget, const QString& name) {
         QTest::qWait(100);
