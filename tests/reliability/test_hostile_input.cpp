@@ -2,8 +2,11 @@
 #include "ReliabilitySupport.h"
 #include "TestDataFolder.h"
 #include "core/Categories.h"
+#include "core/Error.h"
+#include "editor/PictureFile.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Reliability;
@@ -16,6 +19,8 @@ private slots:
     void junkImportFiles();
     void hostileTextsAreStoredAsTheyAre();
     void hostileWorkerNameGoesThroughAnExam();
+    void hostilePictureFiles_data();
+    void hostilePictureFiles();
 };
 
 void TestHostileInput::junkImportFiles_data()
@@ -97,6 +102,41 @@ void TestHostileInput::hostileWorkerNameGoesThroughAnExam()
     QVERIFY2(r.exitCode == 0, qPrintable(r.err));
     QCOMPARE(scalar(bgd, QStringLiteral("Select Count(*) From Журнал_All")).toInt(), before + 1);
     QCOMPARE(scalar(bgd, QStringLiteral("Select Count(*) From Журнал_All Where ФИО = ? And Наименование_подразделения = ?"), {evil, evil}).toInt(), 1);
+}
+
+void TestHostileInput::hostilePictureFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("empty jpg") << QStringLiteral("empty.jpg") << QByteArray();
+    QTest::newRow("truncated jpg") << QStringLiteral("cut.JPG") << QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01\x01\x00\x00\x01", 18);
+    // A bitmap header that claims 30000 x 30000 points, 24 bits, and holds almost nothing.
+    QByteArray huge("BM", 2);
+    auto le32 = [&](quint32 v) { for (int i = 0; i < 4; ++i) huge += char((v >> (8 * i)) & 0xFF); };
+    auto le16 = [&](quint16 v) { huge += char(v & 0xFF); huge += char(v >> 8); };
+    le32(54 + 16); le32(0); le32(54);                  // file size, reserved, pixel offset
+    le32(40); le32(30000); le32(30000); le16(1); le16(24); le32(0); le32(0); le32(2835); le32(2835); le32(0); le32(0);
+    huge += QByteArray(16, '\x7f');
+    QTest::newRow("bmp claiming 30000x30000") << QStringLiteral("huge.bmp") << huge;
+    QTest::newRow("junk named bmp") << QStringLiteral("junk.bmp") << QByteArray(1000, '\x42');
+}
+
+void TestHostileInput::hostilePictureFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+    f.close();
+    try {
+        const QByteArray bmp = PictureFile::loadAsBitmap(path);
+        QFAIL("a broken picture was accepted");
+    } catch (const zorvek::Error& e) {
+        QVERIFY2(e.message().contains(name), qPrintable(e.message()));
+    }
 }
 
 QTEST_MAIN(TestHostileInput)
