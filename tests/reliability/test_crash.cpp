@@ -23,7 +23,8 @@ QStringList databaseFiles(const QString& folder)
 }
 
 // Collects a process's standard output until it ends or `deadlineMs` passes, then kills it.
-QString runAndKillAfter(QProcess* p, int deadlineMs, bool* finishedByItself)
+// `elapsedMs` receives how long the process ran.
+QString runAndKillAfter(QProcess* p, int deadlineMs, bool* finishedByItself, qint64* elapsedMs)
 {
     QString out;
     QElapsedTimer t;
@@ -36,6 +37,7 @@ QString runAndKillAfter(QProcess* p, int deadlineMs, bool* finishedByItself)
         }
         out += QString::fromUtf8(p->readAllStandardOutput());
     }
+    *elapsedMs = t.elapsed();
     if (!*finishedByItself) {
         p->kill();  // SIGKILL: no clean-up runs, as in a power cut
         p->waitForFinished(10000);
@@ -43,6 +45,23 @@ QString runAndKillAfter(QProcess* p, int deadlineMs, bool* finishedByItself)
     out += QString::fromUtf8(p->readAllStandardOutput());
     return out;
 }
+
+// The kill moments follow the speed of this machine: a run's whole length is learnt from the
+// runs that end by themselves, and each kill lands at a random point inside that length.
+class KillClock
+{
+public:
+    explicit KillClock(qint64 wholeRunMs) : m_wholeRunMs(qMax<qint64>(wholeRunMs, 20)) {}
+    int nextDeadline() const
+    {
+        const qint64 hi = m_wholeRunMs * 95 / 100;
+        return int(QRandomGenerator::global()->bounded(qMax<qint64>(5, hi / 50), qMax<qint64>(10, hi)));
+    }
+    void ranToEnd(qint64 ms) { m_wholeRunMs = qMax<qint64>(20, qMin(m_wholeRunMs, ms)); }
+
+private:
+    qint64 m_wholeRunMs;
+};
 
 } // namespace
 
@@ -73,24 +92,33 @@ void TestCrash::killedExamsLoseNothing()
                               {QStringLiteral("%\"%")}).toInt();
     QVERIFY(worker > 0);  // the worker whose name holds a double quote
 
+    const QStringList examArgs{QStringLiteral("exam"), QStringLiteral("--worker"), QString::number(worker),
+                               QStringLiteral("--reason"), QStringLiteral("Первичная"), QStringLiteral("--pause-ms"),
+                               QStringLiteral("15")};
+    QElapsedTimer whole;
+    whole.start();
+    const RunResult first = runCli(examArgs, data.path());
+    QVERIFY2(first.exitCode == 0 && !first.crashed, qPrintable(first.err));
+    KillClock clock(whole.elapsed());
+
     const int n = rounds();
     int kills = 0, lostAnswers = 0, integrityFailures = 0, halfRows = 0, confirmedTotal = 0;
-    auto* rng = QRandomGenerator::global();
     int round = 0;
     // Rounds go on until `n` runs were killed mid-run (a run that finished first does not count).
     for (; kills < n && round < 4 * n; ++round) {
         const int before = scalar(bgd, QStringLiteral("Select Count(*) From Журнал_All")).toInt();
-        QProcess* p = startCli({QStringLiteral("exam"), QStringLiteral("--worker"), QString::number(worker),
-                                QStringLiteral("--reason"), QStringLiteral("Первичная"), QStringLiteral("--seed"),
-                                QString::number(round), QStringLiteral("--pause-ms"), QStringLiteral("15")},
-                               data.path(), this);
+        QProcess* p = startCli(examArgs + QStringList{QStringLiteral("--seed"), QString::number(round)}, data.path(),
+                               this);
         QVERIFY(p->waitForStarted(10000));
         bool finished = false;
-        const QString out = runAndKillAfter(p, int(rng->bounded(40, 1500)), &finished);
-        if (!finished)
+        qint64 ranMs = 0;
+        const QString out = runAndKillAfter(p, clock.nextDeadline(), &finished, &ranMs);
+        if (!finished) {
             ++kills;
-        else
+        } else {
             QCOMPARE(p->exitCode(), 0);
+            clock.ranToEnd(ranMs);
+        }
         delete p;
 
         QSet<int> confirmed;
@@ -165,11 +193,17 @@ void TestCrash::killedImportsLeaveOldOrNewSection()
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
         digestOf[file] = tableDigest(bank, section);
     }
+    QElapsedTimer whole;
+    whole.start();
+    const RunResult again = runCli({QStringLiteral("import"), QStringLiteral("--category"), category,
+                                    QStringLiteral("--section"), QStringLiteral("2"), files[1]},
+                                   data.path());
+    QVERIFY2(again.exitCode == 0, qPrintable(again.err));
+    KillClock clock(whole.elapsed());
     QVERIFY(digestOf[files[0]] != digestOf[files[1]]);
 
     const int n = rounds();
     int kills = 0, mixed = 0, integrityFailures = 0;
-    auto* rng = QRandomGenerator::global();
     QByteArray current = tableDigest(bank, section);
     int round = 0;
     for (; kills < n && round < 4 * n; ++round) {
@@ -179,8 +213,12 @@ void TestCrash::killedImportsLeaveOldOrNewSection()
                                data.path(), this);
         QVERIFY(p->waitForStarted(10000));
         bool finished = false;
-        runAndKillAfter(p, int(rng->bounded(20, 450)), &finished);
-        kills += finished ? 0 : 1;
+        qint64 ranMs = 0;
+        runAndKillAfter(p, clock.nextDeadline(), &finished, &ranMs);
+        if (finished)
+            clock.ranToEnd(ranMs);
+        else
+            ++kills;
         delete p;
         const QString verdict = integrityCheck(bank);
         if (verdict != QLatin1String("ok")) {
