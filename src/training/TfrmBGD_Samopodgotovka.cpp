@@ -16,17 +16,6 @@ TfrmBGD_Samopodgotovka::TfrmBGD_Samopodgotovka(QWidget* parent)
 {
     setObjectName(QStringLiteral("TfrmBGD_Samopodgotovka"));
     setProperty("helpTopic", 3);
-    QuestionPage* page = DBCtrlGrid1;
-    Label1 = page->Label1;
-    DBEdit = page->DBEdit;
-    Label6 = page->Label6;
-    DBMemo_Vopros = page->DBMemo_Vopros;
-    DBMemo_Otvet1 = page->DBMemo_Otvet1;
-    DBMemo_Otvet2 = page->DBMemo_Otvet2;
-    DBMemo_Otvet3 = page->DBMemo_Otvet3;
-    DBText1 = page->DBText1;
-    DBText2 = page->DBText2;
-    DBText3 = page->DBText3;
     buildRibbon();
     applyLook();
     FormCreate();

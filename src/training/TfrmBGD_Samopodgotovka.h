@@ -4,28 +4,12 @@
 // Nothing is recorded and the bank is never changed.
 #include "ui/question/QuestionBrowseDialog.h"
 
-class FlagLabel;
-class MemoBox;
-class QLabel;
-class QLineEdit;
 
 class TfrmBGD_Samopodgotovka : public QuestionBrowseDialog
 {
     Q_OBJECT
 public:
     explicit TfrmBGD_Samopodgotovka(QWidget* parent = nullptr);
-
-    // The page's controls, under the names the other windows and tests use.
-    QLabel* Label1 = nullptr;
-    QLineEdit* DBEdit = nullptr;
-    QLabel* Label6 = nullptr; // section caption, set and shown by the chooser
-    MemoBox* DBMemo_Vopros = nullptr;
-    MemoBox* DBMemo_Otvet1 = nullptr;
-    MemoBox* DBMemo_Otvet2 = nullptr;
-    MemoBox* DBMemo_Otvet3 = nullptr;
-    FlagLabel* DBText1 = nullptr;
-    FlagLabel* DBText2 = nullptr;
-    FlagLabel* DBText3 = nullptr;
 
     QAction* actFirst1Samopodgotovka = nullptr;
     QAction* actPrior1Samopodgotovka = nullptr;

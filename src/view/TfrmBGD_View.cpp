@@ -14,17 +14,6 @@ TfrmBGD_View::TfrmBGD_View(QWidget* parent) : QuestionBrowseDialog(QuestionPage:
 {
     setObjectName(QStringLiteral("TfrmBGD_View"));
     setProperty("helpTopic", 1);
-    QuestionPage* page = DBCtrlGrid1;
-    Label1 = page->Label1;
-    DBEdit = page->DBEdit;
-    Label6 = page->Label6;
-    DBMemo_Vopros = page->DBMemo_Vopros;
-    DBMemo_Otvet1 = page->DBMemo_Otvet1;
-    DBMemo_Otvet2 = page->DBMemo_Otvet2;
-    DBMemo_Otvet3 = page->DBMemo_Otvet3;
-    DBText1 = page->DBText1;
-    DBText2 = page->DBText2;
-    DBText3 = page->DBText3;
     // The flags are always shown: the reader sees the right answers at once.
     for (FlagLabel* flag : {DBText1, DBText2, DBText3})
         flag->setVisible(true);

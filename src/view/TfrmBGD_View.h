@@ -3,27 +3,12 @@
 // header, in a dark-red look. No testing, no editing: the bank is never changed.
 #include "ui/question/QuestionBrowseDialog.h"
 
-class FlagLabel;
-class MemoBox;
-class QLabel;
-class QLineEdit;
 
 class TfrmBGD_View : public QuestionBrowseDialog
 {
     Q_OBJECT
 public:
     explicit TfrmBGD_View(QWidget* parent = nullptr);
-
-    QLabel* Label1 = nullptr;
-    QLineEdit* DBEdit = nullptr;
-    QLabel* Label6 = nullptr; // section caption, set and shown by the chooser
-    MemoBox* DBMemo_Vopros = nullptr;
-    MemoBox* DBMemo_Otvet1 = nullptr;
-    MemoBox* DBMemo_Otvet2 = nullptr;
-    MemoBox* DBMemo_Otvet3 = nullptr;
-    FlagLabel* DBText1 = nullptr;
-    FlagLabel* DBText2 = nullptr;
-    FlagLabel* DBText3 = nullptr;
 
     QAction* actFirstView = nullptr;
     QAction* actPriorView = nullptr;

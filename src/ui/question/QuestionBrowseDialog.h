@@ -9,7 +9,11 @@
 
 #include <QDialog>
 
+class FlagLabel;
+class MemoBox;
 class QAction;
+class QLabel;
+class QLineEdit;
 class Ribbon;
 
 class QuestionBrowseDialog : public QDialog
@@ -19,6 +23,17 @@ public:
     QuestionBrowseDialog(QuestionPage::FlagKind kind, QWidget* parent);
 
     QuestionPage* DBCtrlGrid1 = nullptr;
+    // The page's controls, under the names the other windows and tests use.
+    QLabel* Label1 = nullptr;
+    QLineEdit* DBEdit = nullptr;
+    QLabel* Label6 = nullptr; // section caption, set and shown by the chooser
+    MemoBox* DBMemo_Vopros = nullptr;
+    MemoBox* DBMemo_Otvet1 = nullptr;
+    MemoBox* DBMemo_Otvet2 = nullptr;
+    MemoBox* DBMemo_Otvet3 = nullptr;
+    FlagLabel* DBText1 = nullptr;
+    FlagLabel* DBText2 = nullptr;
+    FlagLabel* DBText3 = nullptr;
 
     // Opens the section and shows the window modally; stays closed when the section cannot be
     // opened (the message has been shown).
