@@ -29,13 +29,7 @@ TfrmBGD_Editor::TfrmBGD_Editor(QWidget* parent) : QDialog(parent)
     m_ribbon->setCaption(windowTitle());
     DBCtrlGrid1 = new QuestionPage(QuestionPage::FlagKind::ComboBoxes, this);
     QuestionPage* page = DBCtrlGrid1;
-    Label1 = page->Label1;
-    DBEdit = page->DBEdit;
-    Label6 = page->Label6;
-    DBMemo_Vopros = page->DBMemo_Vopros;
-    DBMemo_Otvet1 = page->DBMemo_Otvet1;
-    DBMemo_Otvet2 = page->DBMemo_Otvet2;
-    DBMemo_Otvet3 = page->DBMemo_Otvet3;
+    takeControls(page);
     DBComboBox_Otvet1 = page->DBComboBox_Otvet1;
     DBComboBox_Otvet2 = page->DBComboBox_Otvet2;
     DBComboBox_Otvet3 = page->DBComboBox_Otvet3;

@@ -4,19 +4,17 @@
 // questions are appended after them with the next free Индекс and can be edited, given flags and
 // pictures. Every change is written in one transaction; a change still pending is saved before any
 // move or exit, and when saving fails the editor says why and stays where it is.
+#include "ui/question/QuestionPage.h"
+
 #include <QDialog>
 
 class FlagComboBox;
-class MemoBox;
 class PhotoBox;
 class QAction;
-class QLabel;
-class QLineEdit;
-class QuestionPage;
 class Ribbon;
 class SqlTableModel;
 
-class TfrmBGD_Editor : public QDialog
+class TfrmBGD_Editor : public QDialog, public QuestionPageControls
 {
     Q_OBJECT
 public:
@@ -25,13 +23,6 @@ public:
     enum class State { Browse, Edit, Insert };
 
     QuestionPage* DBCtrlGrid1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLineEdit* DBEdit = nullptr;
-    QLabel* Label6 = nullptr; // section caption, set and shown by the chooser
-    MemoBox* DBMemo_Vopros = nullptr;
-    MemoBox* DBMemo_Otvet1 = nullptr;
-    MemoBox* DBMemo_Otvet2 = nullptr;
-    MemoBox* DBMemo_Otvet3 = nullptr;
     FlagComboBox* DBComboBox_Otvet1 = nullptr;
     FlagComboBox* DBComboBox_Otvet2 = nullptr;
     FlagComboBox* DBComboBox_Otvet3 = nullptr;

@@ -20,13 +20,7 @@ QuestionBrowseDialog::QuestionBrowseDialog(QuestionPage::FlagKind kind, QWidget*
     DBCtrlGrid1 = new QuestionPage(kind, this);
     DBCtrlGrid1->setHintEnabled(true);
     QuestionPage* page = DBCtrlGrid1;
-    Label1 = page->Label1;
-    DBEdit = page->DBEdit;
-    Label6 = page->Label6;
-    DBMemo_Vopros = page->DBMemo_Vopros;
-    DBMemo_Otvet1 = page->DBMemo_Otvet1;
-    DBMemo_Otvet2 = page->DBMemo_Otvet2;
-    DBMemo_Otvet3 = page->DBMemo_Otvet3;
+    takeControls(page);
     DBText1 = page->DBText1;
     DBText2 = page->DBText2;
     DBText3 = page->DBText3;

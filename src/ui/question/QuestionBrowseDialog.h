@@ -10,27 +10,17 @@
 #include <QDialog>
 
 class FlagLabel;
-class MemoBox;
 class QAction;
-class QLabel;
-class QLineEdit;
 class Ribbon;
 
-class QuestionBrowseDialog : public QDialog
+class QuestionBrowseDialog : public QDialog, public QuestionPageControls
 {
     Q_OBJECT
 public:
     QuestionBrowseDialog(QuestionPage::FlagKind kind, QWidget* parent);
 
     QuestionPage* DBCtrlGrid1 = nullptr;
-    // The page's controls, under the names the other windows and tests use.
-    QLabel* Label1 = nullptr;
-    QLineEdit* DBEdit = nullptr;
-    QLabel* Label6 = nullptr; // section caption, set and shown by the chooser
-    MemoBox* DBMemo_Vopros = nullptr;
-    MemoBox* DBMemo_Otvet1 = nullptr;
-    MemoBox* DBMemo_Otvet2 = nullptr;
-    MemoBox* DBMemo_Otvet3 = nullptr;
+    // The flag labels beside the answer headers.
     FlagLabel* DBText1 = nullptr;
     FlagLabel* DBText2 = nullptr;
     FlagLabel* DBText3 = nullptr;

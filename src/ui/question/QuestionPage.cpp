@@ -377,3 +377,14 @@ void QuestionPage::DBMemo_VoprosMouseLeave()
     DBMemo_Vopros->setToolTip(QString());
     QToolTip::hideText();
 }
+
+void QuestionPageControls::takeControls(const QuestionPage* page)
+{
+    Label1 = page->Label1;
+    DBEdit = page->DBEdit;
+    Label6 = page->Label6;
+    DBMemo_Vopros = page->DBMemo_Vopros;
+    DBMemo_Otvet1 = page->DBMemo_Otvet1;
+    DBMemo_Otvet2 = page->DBMemo_Otvet2;
+    DBMemo_Otvet3 = page->DBMemo_Otvet3;
+}

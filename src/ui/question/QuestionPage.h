@@ -113,3 +113,19 @@ private:
     int m_populating = 0;
     bool m_hintEnabled = false;
 };
+
+// The page's text controls, under the names the windows carry them by (their handlers and the
+// tests reach the page through these).
+struct QuestionPageControls
+{
+    QLabel* Label1 = nullptr;
+    QLineEdit* DBEdit = nullptr;
+    QLabel* Label6 = nullptr; // section caption, set and shown by the chooser
+    MemoBox* DBMemo_Vopros = nullptr;
+    MemoBox* DBMemo_Otvet1 = nullptr;
+    MemoBox* DBMemo_Otvet2 = nullptr;
+    MemoBox* DBMemo_Otvet3 = nullptr;
+
+protected:
+    void takeControls(const QuestionPage* page);
+};
