@@ -4,7 +4,6 @@
 // Nothing is recorded and the bank is never changed.
 #include "ui/question/QuestionBrowseDialog.h"
 
-
 class TfrmBGD_Samopodgotovka : public QuestionBrowseDialog
 {
     Q_OBJECT

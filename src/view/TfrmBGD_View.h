@@ -3,7 +3,6 @@
 // header, in a dark-red look. No testing, no editing: the bank is never changed.
 #include "ui/question/QuestionBrowseDialog.h"
 
-
 class TfrmBGD_View : public QuestionBrowseDialog
 {
     Q_OBJECT

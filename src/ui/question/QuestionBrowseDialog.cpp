@@ -19,11 +19,10 @@ QuestionBrowseDialog::QuestionBrowseDialog(QuestionPage::FlagKind kind, QWidget*
     m_ribbon->setCaption(windowTitle());
     DBCtrlGrid1 = new QuestionPage(kind, this);
     DBCtrlGrid1->setHintEnabled(true);
-    QuestionPage* page = DBCtrlGrid1;
-    takeControls(page);
-    DBText1 = page->DBText1;
-    DBText2 = page->DBText2;
-    DBText3 = page->DBText3;
+    takeControls(DBCtrlGrid1);
+    DBText1 = DBCtrlGrid1->DBText1;
+    DBText2 = DBCtrlGrid1->DBText2;
+    DBText3 = DBCtrlGrid1->DBText3;
     for (MemoBox* memo : DBCtrlGrid1->textBoxes())
         memo->setReadOnly(true);
     auto* layout = new QVBoxLayout(this);
