@@ -9,6 +9,7 @@
 #include <QDialog>
 
 class FlagComboBox;
+class QLabel;
 class PhotoBox;
 class QAction;
 class Ribbon;
@@ -27,6 +28,8 @@ public:
     FlagComboBox* DBComboBox_Otvet2 = nullptr;
     FlagComboBox* DBComboBox_Otvet3 = nullptr;
     PhotoBox* DBImage_Photo = nullptr;
+    // Says why the page takes no typing while it is locked.
+    QLabel* LabelLock = nullptr;
 
     QAction* actOutEditor = nullptr;
     QAction* actOutRazdel_Editor = nullptr;
@@ -90,6 +93,8 @@ private:
     void moveTo(int position);
     void afterChange();
     void applyLock();
+    // The locked page's look: grey boxes and the note.
+    void showLock(bool locked);
     void updateCommands();
     void showRowOfIndex(const QVariant& index, int fallbackRow);
     void placePicture();

@@ -1,5 +1,6 @@
 #include "ui/question/SectionStyle.h"
 
+#include <QGraphicsDropShadowEffect>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -45,6 +46,17 @@ void setTextLook(QLabel* label, const QColor& colour, const QFont& font)
 {
     setTextColor(label, colour);
     label->setFont(font);
+}
+
+void setSectionLabelLook(QLabel* label, const QColor& text, const QFont& font)
+{
+    setTextLook(label, text, font);
+    setBackground(label, SkyBlue);
+    auto* edge = new QGraphicsDropShadowEffect(label);
+    edge->setColor(QColor(0, 0, 0, 200));
+    edge->setOffset(1, 1);
+    edge->setBlurRadius(2);
+    label->setGraphicsEffect(edge);
 }
 
 void setNumberBoxLook(QLineEdit* box)
