@@ -252,8 +252,11 @@ void TestExamWindows::chosenAnswerMarkAndOneAnswerPerQuestion()
     QVERIFY(!m_exam->actPostExamenation->isEnabled());
     QCOMPARE(m_exam->DBMemo_Otvet3->palette().color(QPalette::Base), QColor(Qt::white));
     // Back to the answered question: it says so and takes no second answer.
+    QCOMPARE(m_exam->LabelCount->text(), QStringLiteral("Отвечено 1 из 10"));
     m_exam->showQuestion(1);
-    QVERIFY(!m_exam->LabelAnswered->text().isEmpty());
+    QCOMPARE(m_exam->LabelAnswered->text(), QStringLiteral("Ответ №3 подтверждён"));
+    QCOMPARE(m_exam->DBMemo_Otvet3->palette().color(QPalette::Base), QColor(192, 192, 192));
+    QCOMPARE(m_exam->DBMemo_Otvet1->palette().color(QPalette::Base), QColor(Qt::white));
     QVERIFY(!m_exam->actAnswer1Examenation->isEnabled());
     m_exam->actAnswer1ExamenationExecute();
     m_exam->actPostExamenationExecute();
