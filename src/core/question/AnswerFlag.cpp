@@ -35,4 +35,17 @@ Verdict classify(const QString& flag)
     return Verdict::Wrong;
 }
 
+QString mark(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Right:
+        return QStringLiteral("✔ верно");
+    case Verdict::Wrong:
+        return QStringLiteral("✘ неверно");
+    case Verdict::Incomplete:
+        return QStringLiteral("◐ неполный ответ");
+    }
+    return QString();
+}
+
 } // namespace AnswerFlag

@@ -18,4 +18,7 @@ QString prefix(const QString& flag);
 // else, an empty flag included, is right.
 Verdict classify(const QString& flag);
 
+// The verdict as a sign and a word, so that it reads without its colour.
+QString mark(Verdict verdict);
+
 } // namespace AnswerFlag
