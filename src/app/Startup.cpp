@@ -12,7 +12,7 @@ namespace Startup {
 void configureApplication(QApplication& app)
 {
     QApplication::setApplicationName(AppInfo::Title);
-    QApplication::setApplicationDisplayName(AppInfo::Title);
+    // No display name: the window system would append it to every window's title.
     QApplication::setOrganizationName(QStringLiteral("Zorvek"));
     // Qt's own dialogs (file dialog, standard buttons) in Russian.
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));

@@ -15,6 +15,7 @@
 #include "ui/ribbon/Ribbon.h"
 
 #include <QHeaderView>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -520,6 +521,37 @@ private slots:
         trigger("actCategorii");
         QCOMPARE(m_messages.size(), before + 1);
         QVERIFY(!w->DBGrid->isVisible());
+    }
+
+    // A message of the hidden print window, and one while the chooser is open, stand centred
+    // over the window the user is working in.
+    void messagesCentredOnTheWorkingWindow()
+    {
+        start();
+        Messages::setHook({});
+        QPoint shownAt;
+        const auto closeTheBox = [&] {
+            QTimer::singleShot(50, this, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    shownAt = box->frameGeometry().center();
+                    box->accept();
+                }
+            });
+        };
+        QVERIFY(!Forms::frmGurnal->isVisible());
+        closeTheBox();
+        Messages::information(Forms::frmGurnal, QStringLiteral("Документ сформирован."));
+        QVERIFY((shownAt - w->frameGeometry().center()).manhattanLength() < 40);
+
+        shownAt = {};
+        whenShown(Forms::frmOpenBD, [&] {
+            closeTheBox();
+            Messages::warning(nullptr, QStringLiteral("Раздел не выбран."));
+            Forms::frmOpenBD->actExitExecute();
+        });
+        trigger("actViewExe");
+        QVERIFY(!shownAt.isNull());
+        QVERIFY((shownAt - Forms::frmOpenBD->frameGeometry().center()).manhattanLength() < 40);
     }
 };
 
