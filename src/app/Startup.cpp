@@ -3,6 +3,7 @@
 #include "core/AppInfo.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -14,6 +15,10 @@ void configureApplication(QApplication& app)
     QApplication::setApplicationName(AppInfo::Title);
     // No display name: the window system would append it to every window's title.
     QApplication::setOrganizationName(QStringLiteral("Zorvek"));
+    // Where Tahoma is missing (Linux desktops) a narrow face of like width stands in for it, so that
+    // titles and labels take the room they were drawn for.
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"),
+                               {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans")});
     // Qt's own dialogs (file dialog, standard buttons) in Russian.
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     auto* qtTranslator = new QTranslator(&app);
