@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 
 using namespace ExamWidgets;
 
@@ -129,6 +130,8 @@ void TfrmResultAll::FormShow()
                      a->value(r, QStringLiteral("Верно_Неверно")).toString());
     });
     fitPanels();
+    // Once the panels are laid out, their boxes' widths tell how high the texts run.
+    QTimer::singleShot(0, this, &TfrmResultAll::fitPanels);
 }
 
 void TfrmResultAll::addPanel(int questionNumber, const QString& question, const QString& answer, const QString& flag)
@@ -161,11 +164,13 @@ void TfrmResultAll::addPanel(int questionNumber, const QString& question, const 
     numberRow->addWidget(p.DBText1);
     numberRow->addStretch(1);
     grid->addLayout(numberRow, 0, 0);
-    grid->addWidget(p.DBMemo_Vopros, 1, 0, 4, 1);
+    grid->addWidget(p.DBMemo_Vopros, 1, 0, 2, 1);
     grid->addWidget(new QLabel(QStringLiteral("Выбран ответ"), p.frame), 0, 1);
     grid->addWidget(p.DBMemo_Otvet, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Оценка"), p.frame), 2, 1);
-    grid->addWidget(p.DBMemo_Verno_Neverno, 3, 1);
+    auto* verdictRow = new QHBoxLayout;
+    verdictRow->addWidget(new QLabel(QStringLiteral("Оценка"), p.frame));
+    verdictRow->addWidget(p.DBMemo_Verno_Neverno, 1);
+    grid->addLayout(verdictRow, 2, 1);
     grid->setRowStretch(1, 1);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
@@ -178,9 +183,10 @@ void TfrmResultAll::fitPanels()
     const int height = std::max(80, DBCtrlGrid1->viewport()->height() / VisiblePanels - 2);
     for (const Panel& p : std::as_const(m_panels)) {
         // A panel grows until its question and the chosen answer are shown whole.
-        const int needed = std::max(wholeTextHeight(p.DBMemo_Vopros),
-                                    wholeTextHeight(p.DBMemo_Otvet) + p.DBMemo_Verno_Neverno->height() + 48);
-        p.frame->setFixedHeight(std::max(height, needed + 36));
+        const int line = p.DBText1->sizeHint().height() + 4;
+        const int question = line + wholeTextHeight(p.DBMemo_Vopros);
+        const int answer = line + wholeTextHeight(p.DBMemo_Otvet) + 4 + p.DBMemo_Verno_Neverno->height();
+        p.frame->setFixedHeight(std::max(height, std::max(question, answer) + 16));
     }
     DBCtrlGrid1->verticalScrollBar()->setSingleStep(height + 2);
     DBCtrlGrid1->verticalScrollBar()->setPageStep(VisiblePanels * (height + 2));

@@ -3,6 +3,7 @@
 #include "core/question/QuestionHint.h"
 #include "data/SqlTableModel.h"
 #include "ui/question/BoundWidgets.h"
+#include "ui/question/SectionLabel.h"
 
 #include <QDataWidgetMapper>
 #include <QEvent>
@@ -50,7 +51,7 @@ QuestionPage::QuestionPage(FlagKind kind, QWidget* parent) : QFrame(parent), m_k
     DBEdit->setFocusPolicy(Qt::NoFocus);
     DBEdit->setFixedWidth(80);
     DBEdit->setAlignment(Qt::AlignCenter);
-    Label6 = new QLabel(Panel1);
+    Label6 = new SectionLabel(Panel1);
     Label6->setObjectName(QStringLiteral("Label6"));
     Label6->setAutoFillBackground(true);
     Label6->setMargin(2);

@@ -1,6 +1,7 @@
 #include "ui/question/SectionStyle.h"
 
-#include <QGraphicsDropShadowEffect>
+#include "ui/question/SectionLabel.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -52,11 +53,8 @@ void setSectionLabelLook(QLabel* label, const QColor& text, const QFont& font)
 {
     setTextLook(label, text, font);
     setBackground(label, SkyBlue);
-    auto* edge = new QGraphicsDropShadowEffect(label);
-    edge->setColor(QColor(0, 0, 0, 200));
-    edge->setOffset(1, 1);
-    edge->setBlurRadius(2);
-    label->setGraphicsEffect(edge);
+    if (auto* section = qobject_cast<SectionLabel*>(label))
+        section->setTextEdge(QColor(0, 0, 80));
 }
 
 void setNumberBoxLook(QLineEdit* box)
