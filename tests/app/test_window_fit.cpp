@@ -4,6 +4,7 @@
 #include "TestDataFolder.h"
 #include "app/DataGrid.h"
 #include "app/Forms.h"
+#include "app/Startup.h"
 #include "app/TPasswordDlg.h"
 #include "app/TfrmClassificatorZorvek.h"
 #include "core/Global.h"
@@ -102,11 +103,6 @@ class TestWindowFit : public QObject
                      outer.width(), outer.height(), area.width(), area.height());
             return false;
         }
-        if (qEnvironmentVariableIsSet("FIT_DEBUG"))
-            for (QWidget* c : window->findChildren<QWidget*>())
-                if (c->isVisibleTo(window) && c->minimumSizeHint().width() > 700)
-                    qWarning("  %s %s min %d", c->metaObject()->className(), qPrintable(c->objectName()),
-                             c->minimumSizeHint().width());
         const QSize wanted = window->minimumSizeHint();
         if (wanted.width() > window->width() || wanted.height() > window->height()) {
             qWarning("%s: squeezed, %dx%d for a layout of %dx%d", qPrintable(name), window->width(),
@@ -135,6 +131,9 @@ class TestWindowFit : public QObject
     }
 
 private slots:
+    // The program's own start-up settings (fonts, translations).
+    void initTestCase() { Startup::configureApplication(*static_cast<QApplication*>(QCoreApplication::instance())); }
+
     void init()
     {
         Global::resetAll();
