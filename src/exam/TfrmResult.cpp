@@ -246,6 +246,12 @@ void TfrmResult::showJournal()
     DBComboBox2->setCurrentIndex(DBComboBox2->findText(value("Система_тока")));
     DBComboBox3->clear();
     DBComboBox3->addItem(value("Стаж_работы_в_должности"));
+    // A text longer than its box shows from its start, the whole of it in the box's tip.
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        box->setCursorPosition(0);
+        box->setToolTip(box->fontMetrics().horizontalAdvance(box->text()) > box->width() - 8 ? box->text()
+                                                                                             : QString());
+    }
     m_loading = false;
 }
 
