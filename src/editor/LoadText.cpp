@@ -71,7 +71,17 @@ void TfrmClassificatorZorvek::actLoadTextExecute()
         const QuestionFile::ParseResult parsed = SectionImport::readFile(file, section);
         const QStringList notes = showDiagnostics(this, parsed.diagnostics);
         if (parsed.questions.isEmpty()) {
-            Messages::warning(this, SectionImport::noQuestionsMessage(file, section));
+            Messages::warning(this, SectionImport::noQuestionsMessage(file, section, parsed));
+            return;
+        }
+        // Replacing the section must not take its pictures away unasked.
+        const SectionImport::Pictures pictures =
+            SectionImport::countPictures(*Forms::frmADODataModule, category, section, parsed.questions, file);
+        const bool dropPictures = pictures.lost() > 0;
+        if (dropPictures && !Messages::question(this, SectionImport::pictureLossMessage(pictures, section) +
+                                                          QStringLiteral("\nЗаменить раздел всё равно?"))) {
+            Messages::information(
+                this, QStringLiteral("Заполнение отменено. Раздел «%1» не изменён.").arg(section));
             return;
         }
 
@@ -84,12 +94,14 @@ void TfrmClassificatorZorvek::actLoadTextExecute()
         progress.setMinimumDuration(500);
         int stored = 0;
         try {
-            stored = SectionImport::storeQuestions(*Forms::frmADODataModule, category, section,
-                                                   parsed.questions, file, [&](int done, int) {
-                                                       progress.setValue(done);
-                                                       setWindowTitle(QString::number(done));
-                                                       return !progress.wasCanceled();
-                                                   });
+            stored = SectionImport::storeQuestions(
+                *Forms::frmADODataModule, category, section, parsed, file,
+                [&](int done, int) {
+                    progress.setValue(done);
+                    setWindowTitle(QString::number(done));
+                    return !progress.wasCanceled();
+                },
+                dropPictures);
         } catch (...) {
             setWindowTitle(caption);
             throw;
@@ -103,8 +115,9 @@ void TfrmClassificatorZorvek::actLoadTextExecute()
         }
         // The caption keeps the number of questions stored.
         setWindowTitle(QString::number(stored));
-        QString done = QStringLiteral("В раздел «%1» категории «%2» записано вопросов: %3.")
-                           .arg(section, category, QString::number(stored));
+        QString done = QStringLiteral("В раздел «%1» категории «%2» записано вопросов: %3, рисунков: %4.\n%5")
+                           .arg(section, category, QString::number(stored), QString::number(pictures.after),
+                                SectionImport::encodingNote(parsed.encoding));
         if (!notes.isEmpty())
             done += QLatin1Char('\n') + notes.join(QLatin1Char('\n'));
         Messages::information(this, done);
