@@ -58,11 +58,12 @@ int runImport(const QStringList& args)
     const QString file = a.positional().first();
 
     const QuestionFile::ParseResult parsed = SectionImport::readFile(file, section);
+    // Without questions the message names the causes itself.
+    if (parsed.questions.isEmpty())
+        return Cli::fail(SectionImport::noQuestionsMessage(file, section, parsed));
     for (const QuestionFile::Diagnostic& d : parsed.diagnostics)
         Cli::err() << QDir::toNativeSeparators(file) << ": строка " << d.line << ": " << d.text << '\n';
     Cli::err().flush();
-    if (parsed.questions.isEmpty())
-        return Cli::fail(SectionImport::noQuestionsMessage(file, section, parsed));
     auto dm = Cli::openDataModule();
     int stored = 0;
     try {
