@@ -3,6 +3,7 @@
 #include "DocxCheck.h"
 #include "DocxInspect.h"
 #include "TestDataFolder.h"
+#include "core/Error.h"
 #include "data/Db.h"
 #include "data/TfrmADODataModule.h"
 #include "print/CategoryDocuments.h"
@@ -60,6 +61,25 @@ class TestDocumentCheck : public QObject
                                                  QString::number(problems.size()) + QStringLiteral(" faults")));
     }
 
+    // The page's footer says "Страница N из M" through PAGE and NUMPAGES fields.
+    void expectPageNumbers(const QString& path)
+    {
+        DocxInspect::Document doc;
+        QVERIFY(DocxInspect::read(path, doc));
+        const QString body = QString::fromUtf8(doc.parts.value(QStringLiteral("word/document.xml")));
+        const QRegularExpressionMatch reference =
+            QRegularExpression(QStringLiteral("<w:footerReference w:type=\"default\" r:id=\"([^\"]+)\"/>")).match(body);
+        QVERIFY2(reference.hasMatch(), qPrintable(path));
+        const QString rels = QString::fromUtf8(doc.parts.value(QStringLiteral("word/_rels/document.xml.rels")));
+        const QRegularExpressionMatch target =
+            QRegularExpression(QStringLiteral("Id=\"%1\"[^>]*Target=\"([^\"]+)\"").arg(reference.captured(1))).match(rels);
+        QVERIFY2(target.hasMatch(), qPrintable(path));
+        const QString footer = QString::fromUtf8(doc.parts.value(QStringLiteral("word/") + target.captured(1)))
+                                   .remove(QRegularExpression(QStringLiteral("<[^>]*>")))
+                                   .simplified();
+        QVERIFY2(footer.contains(QStringLiteral("Страница PAGE 1 из NUMPAGES 1")), qPrintable(path + footer));
+    }
+
 private slots:
     void checkFindsEachFault_data()
     {
@@ -71,7 +91,7 @@ private slots:
         QTest::newRow("part of the wrong content type") << "wrong type" << "связь styles требует";
         QTest::newRow("relationship to a missing part") << "target" << "отсутствующей части";
         QTest::newRow("reference to no relationship") << "rid" << "нет такой связи";
-        QTest::newRow("properties out of order") << "order" << "стоит после";
+        QTest::newRow("properties out of order") << "order" << "w:pgSz стоит после w:pgMar";
         QTest::newRow("paragraph id twice") << "paraId" << "w14:paraId 1A2B0016 повторяется";
         QTest::newRow("drawing id twice") << "docPr" << "wp:docPr) 7 повторяется";
         QTest::newRow("bookmark without its end") << "bookmark" << "концов: 0";
@@ -96,8 +116,10 @@ private slots:
         else if (fault == QLatin1String("rid"))
             xml.replace("<w:sectPr>", "<w:sectPr><w:headerReference w:type=\"default\" r:id=\"rId99\"/>");
         else if (fault == QLatin1String("order"))
-            xml.replace("<w:pStyle w:val=\"TableText\"/><w:jc w:val=\"center\"/>",
-                        "<w:jc w:val=\"center\"/><w:pStyle w:val=\"TableText\"/>");
+            xml = QString::fromUtf8(xml)
+                      .replace(QRegularExpression(QStringLiteral("(<w:pgSz[^>]*/>)(\\s*)(<w:pgMar[^>]*/>)")),
+                               QStringLiteral("\\3\\2\\1"))
+                      .toUtf8();
         else if (fault == QLatin1String("paraId"))
             xml.replace("w14:paraId=\"1A2B0017\"", "w14:paraId=\"1A2B0016\"");
         else if (fault == QLatin1String("docPr")) {
@@ -142,8 +164,62 @@ private slots:
         for (QDirIterator it(Delivered, {QStringLiteral("*.docx")}, QDir::Files); it.hasNext();)
             found << it.next();
         QVERIFY2(found.size() >= 3, qPrintable(found.join(QLatin1Char(' '))));
-        for (const QString& path : found)
+        for (const QString& path : found) {
             expectSound(path);
+            expectPageNumbers(path);
+        }
+    }
+
+    void producedDocumentsAreSound()
+    {
+        try {
+            checkProducedDocuments();
+        } catch (const zorvek::Error& e) {
+            QFAIL(qPrintable(e.message()));
+        }
+    }
+
+private:
+    void checkProducedDocuments()
+    {
+        TestDataFolder data;
+        QVERIFY(data.isValid());
+        QTemporaryDir program;
+        for (const QString& name : {PrintJobs::ProtocolTemplate, PrintJobs::JournalTemplate, PrintJobs::ManualFile})
+            QVERIFY(QFile::copy(Delivered + QLatin1Char('/') + name, program.filePath(name)));
+        PrintHooks::setShowMessage([](const QString& text) { qWarning().noquote() << text; });
+        TfrmADODataModule module;
+        module.openMainDatabase(data.path());
+        const PrintJobs::Folders folders{program.path(), program.path(), QString()};
+        const QDate day(2024, 5, 20);
+        QStringList produced;
+        const auto out = [&](const QString& name) { return program.filePath(name); };
+        for (int rows : {0, 1, 5, 60}) {
+            Db::exec(module.ADOConnectionGlb, QStringLiteral("Delete From Журнал_All"));
+            for (int i = 1; i <= rows; ++i)
+                Db::exec(module.ADOConnectionGlb,
+                         QStringLiteral("Insert Into Журнал_All (ФИО, Должность, Дата_предыдущей_проверки, "
+                                        "Дата_проверки, Дата_следующей_проверки, Результат_проверки_знаний) "
+                                        "Values (?, ?, ?, ?, ?, ?)"),
+                         {QStringLiteral("Работник %1").arg(i), QStringLiteral("Электромонтёр"),
+                          QStringLiteral("2023-05-20"), QStringLiteral("2024-05-20"), QStringLiteral("2025-05-20"),
+                          QStringLiteral("Сдал")});
+            produced << PrintJobs::printProtocol(module.ADOConnectionGlb, day, folders,
+                                                 out(QStringLiteral("протокол %1.docx").arg(rows)))
+                            .path;
+            produced << PrintJobs::printJournal(module.ADOConnectionGlb, folders,
+                                                out(QStringLiteral("журнал %1.docx").arg(rows)))
+                            .path;
+        }
+        for (int position = 0; position < 9; ++position)
+            produced << PrintJobs::printCategoryQuestions(module, position, data.path(), folders).path;
+        QVERIFY(QDir(program.path()).mkdir(QStringLiteral("копия")));
+        produced << PrintJobs::copyDocument(folders, PrintJobs::ManualFile, program.filePath(QStringLiteral("копия")));
+        PrintHooks::setShowMessage({});
+        for (const QString& path : produced) {
+            expectSound(path);
+            expectPageNumbers(path);
+        }
     }
 };
 

@@ -1,0 +1,79 @@
+#include "print/docx/WriteCause.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+namespace Docx {
+
+namespace {
+
+QString shown(const QString& path)
+{
+    return QStringLiteral("«") + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()) + QStringLiteral("»");
+}
+
+// The lock file a word processor keeps beside a document it has open; empty when none is there.
+QString lockFileOf(const QFileInfo& document)
+{
+    const QDir folder = document.absoluteDir();
+    const QString name = document.fileName();
+    QStringList candidates = {QStringLiteral(".~lock.") + name + QLatin1Char('#'), QStringLiteral("~$") + name};
+    if (name.size() > 2)
+        candidates << QStringLiteral("~$") + name.mid(2);
+    for (const QString& candidate : candidates) {
+        if (QFileInfo::exists(folder.filePath(candidate)))
+            return folder.filePath(candidate);
+    }
+    return QString();
+}
+
+} // namespace
+
+QString writeObstacle(const QString& path)
+{
+    const QFileInfo target(path);
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.exists())
+        return QStringLiteral("папки ") + shown(folder.absoluteFilePath()) + QStringLiteral(" нет");
+    if (!folder.isDir())
+        return shown(folder.absoluteFilePath()) + QStringLiteral(" — не папка, а файл");
+    if (target.isDir())
+        return QStringLiteral("на месте документа ") + shown(path) + QStringLiteral(" находится папка с тем же именем");
+    const QString lock = lockFileOf(target);
+    if (target.exists() && !lock.isEmpty())
+        return QStringLiteral("документ ") + shown(path) +
+               QStringLiteral(" открыт в текстовом процессоре (рядом лежит его файл блокировки ") + shown(lock) +
+               QStringLiteral("); закройте документ и повторите");
+    if (target.exists() && !target.isWritable())
+        return QStringLiteral("файл ") + shown(path) + QStringLiteral(" защищён от записи");
+    if (!folder.isWritable())
+        return QStringLiteral("нет права записи в папку ") + shown(folder.absoluteFilePath());
+    return QString();
+}
+
+QString writeFailureCause(const QString& path, QFileDevice::FileError error)
+{
+    const QString obstacle = writeObstacle(path);
+    if (!obstacle.isEmpty())
+        return obstacle;
+    const QString folder = shown(QFileInfo(path).absolutePath());
+    const QStorageInfo storage(QFileInfo(path).absolutePath());
+    if (error == QFileDevice::ResourceError || (storage.isValid() && storage.bytesAvailable() == 0))
+        return QStringLiteral("на диске с папкой ") + folder + QStringLiteral(" не хватает места");
+    if (storage.isValid() && storage.isReadOnly())
+        return QStringLiteral("диск с папкой ") + folder + QStringLiteral(" доступен только для чтения");
+    switch (error) {
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("нет права записи в ") + shown(path);
+    case QFileDevice::OpenError:
+        return QStringLiteral("файл ") + shown(path) + QStringLiteral(" не открывается для записи");
+    case QFileDevice::RenameError:
+        return QStringLiteral("готовый документ не удалось поставить на место ") + shown(path) +
+               QStringLiteral(" (файл занят другой программой?)");
+    default:
+        return QStringLiteral("ошибка записи файла ") + shown(path) + QStringLiteral(" на диск");
+    }
+}
+
+} // namespace Docx
