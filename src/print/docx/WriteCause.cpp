@@ -39,14 +39,13 @@ QString writeObstacle(const QString& path)
     if (!folder.isDir())
         return shown(folder.absoluteFilePath()) + QStringLiteral(" — не папка, а файл");
     if (target.isDir())
-        return QStringLiteral("на месте документа ") + shown(path) + QStringLiteral(" находится папка с тем же именем");
+        return QStringLiteral("на его месте находится папка с тем же именем");
     const QString lock = lockFileOf(target);
     if (target.exists() && !lock.isEmpty())
-        return QStringLiteral("документ ") + shown(path) +
-               QStringLiteral(" открыт в текстовом процессоре (рядом лежит его файл блокировки ") + shown(lock) +
-               QStringLiteral("); закройте документ и повторите");
+        return QStringLiteral("он открыт в текстовом процессоре (рядом лежит файл блокировки ") + shown(lock) +
+               QLatin1Char(')');
     if (target.exists() && !target.isWritable())
-        return QStringLiteral("файл ") + shown(path) + QStringLiteral(" защищён от записи");
+        return QStringLiteral("файл защищён от записи");
     if (!folder.isWritable())
         return QStringLiteral("нет права записи в папку ") + shown(folder.absoluteFilePath());
     return QString();
@@ -65,14 +64,13 @@ QString writeFailureCause(const QString& path, QFileDevice::FileError error)
         return QStringLiteral("диск с папкой ") + folder + QStringLiteral(" доступен только для чтения");
     switch (error) {
     case QFileDevice::PermissionsError:
-        return QStringLiteral("нет права записи в ") + shown(path);
+        return QStringLiteral("нет права записи");
     case QFileDevice::OpenError:
-        return QStringLiteral("файл ") + shown(path) + QStringLiteral(" не открывается для записи");
+        return QStringLiteral("файл не открывается для записи");
     case QFileDevice::RenameError:
-        return QStringLiteral("готовый документ не удалось поставить на место ") + shown(path) +
-               QStringLiteral(" (файл занят другой программой?)");
+        return QStringLiteral("готовый документ не удалось поставить на место прежнего (файл занят другой программой?)");
     default:
-        return QStringLiteral("ошибка записи файла ") + shown(path) + QStringLiteral(" на диск");
+        return QStringLiteral("ошибка записи на диск");
     }
 }
 

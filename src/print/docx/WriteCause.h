@@ -8,7 +8,8 @@
 
 namespace Docx {
 
-// What stands in the way of writing a document to `path` now; empty when nothing does. A document
+// What stands in the way of writing a document to `path` now, as a clause that follows the
+// document's name (it names any other path it speaks of); empty when nothing does. A document
 // counts as open in a word processor while the processor's lock file lies beside it (LibreOffice
 // ".~lock.<name>#", Word "~$<name>"): replacing it then would leave the processor showing the old
 // text, and its next save would overwrite the new one.
