@@ -262,7 +262,7 @@ void Package::save(const QString& path, const QString& replacedPart, const Defla
     try {
         write(file, replacedPart, content);
     } catch (const zorvek::Error&) {
-        if (file.error() != QFileDevice::NoError)
+        if (file.error() != QFileDevice::NoError || !diskProblem(path).isEmpty())
             cannotWrite(path, writeFailureCause(path, file.error()));
         throw;
     }
@@ -271,8 +271,12 @@ void Package::save(const QString& path, const QString& replacedPart, const Defla
 
 void saveNewPackage(const QString& path, const QList<QPair<QString, QByteArray>>& parts)
 {
-    const auto fail = [&](const QString& why) { cannotWrite(path, why); };
     QSaveFile file(path);
+    const auto fail = [&](const QString& why) {
+        cannotWrite(path, file.error() != QFileDevice::NoError || !diskProblem(path).isEmpty()
+                              ? writeFailureCause(path, file.error())
+                              : why);
+    };
     openForSaving(file, path);
     QuaZip zip(&file);
     zip.setAutoClose(false);

@@ -56,12 +56,12 @@ QString writeFailureCause(const QString& path, QFileDevice::FileError error)
     const QString obstacle = writeObstacle(path);
     if (!obstacle.isEmpty())
         return obstacle;
-    const QString folder = shown(QFileInfo(path).absolutePath());
-    const QStorageInfo storage(QFileInfo(path).absolutePath());
-    if (error == QFileDevice::ResourceError || (storage.isValid() && storage.bytesAvailable() == 0))
-        return QStringLiteral("на диске с папкой ") + folder + QStringLiteral(" не хватает места");
-    if (storage.isValid() && storage.isReadOnly())
-        return QStringLiteral("диск с папкой ") + folder + QStringLiteral(" доступен только для чтения");
+    const QString disk = diskProblem(path);
+    if (!disk.isEmpty())
+        return disk;
+    if (error == QFileDevice::ResourceError)
+        return QStringLiteral("на диске с папкой ") + shown(QFileInfo(path).absolutePath()) +
+               QStringLiteral(" не хватает места");
     switch (error) {
     case QFileDevice::PermissionsError:
         return QStringLiteral("нет права записи");
@@ -72,6 +72,20 @@ QString writeFailureCause(const QString& path, QFileDevice::FileError error)
     default:
         return QStringLiteral("ошибка записи на диск");
     }
+}
+
+QString diskProblem(const QString& path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    const QStorageInfo storage(folder);
+    if (!storage.isValid())
+        return QString();
+    // A document of the program takes some kilobytes; less than that left means the disk is full.
+    if (storage.bytesAvailable() < 64 * 1024)
+        return QStringLiteral("на диске с папкой ") + shown(folder) + QStringLiteral(" не хватает места");
+    if (storage.isReadOnly())
+        return QStringLiteral("диск с папкой ") + shown(folder) + QStringLiteral(" доступен только для чтения");
+    return QString();
 }
 
 } // namespace Docx

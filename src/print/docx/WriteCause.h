@@ -18,4 +18,8 @@ QString writeObstacle(const QString& path);
 // Why writing `path` failed with `error`: the obstacle found now, or else the failure in words.
 QString writeFailureCause(const QString& path, QFileDevice::FileError error);
 
+// What the disk that holds `path` lacks for writing (no free space, mounted read-only); empty
+// when nothing. Writing through a zip library may fail without a file error: this tells why.
+QString diskProblem(const QString& path);
+
 } // namespace Docx
