@@ -1,11 +1,11 @@
 // zorvek-cli protocol | journal | docs: the print jobs of the program without a viewer, in the
 // current data folder; templates are found and documents written where the program does it.
 #include "cli/CliCommand.h"
+#include "core/Categories.h"
 #include "core/Clock.h"
 #include "core/Dates.h"
 #include "core/Error.h"
 #include "data/TfrmADODataModule.h"
-#include "core/Categories.h"
 #include "print/DocumentPlaces.h"
 #include "print/MyWord.h"
 #include "print/PrintHooks.h"
@@ -62,8 +62,7 @@ int runProtocol(const QStringList& args)
     return runJob([&] {
         const auto module = Cli::openDataModule();
         const PrintJobs::Output out = PrintJobs::printProtocol(
-            module->ADOConnectionGlb, day, DocumentPlaces::folders(),
-            a.value(QStringLiteral("--out")));
+            module->ADOConnectionGlb, day, DocumentPlaces::folders(), a.value(QStringLiteral("--out")));
         return finished(out, QStringLiteral("Протокол за ") + Dates::toText(day));
     });
 }
@@ -76,8 +75,7 @@ int runJournal(const QStringList& args)
     return runJob([&] {
         const auto module = Cli::openDataModule();
         const PrintJobs::Output out = PrintJobs::printJournal(
-            module->ADOConnectionGlb, DocumentPlaces::folders(),
-            a.value(QStringLiteral("--out")));
+            module->ADOConnectionGlb, DocumentPlaces::folders(), a.value(QStringLiteral("--out")));
         return finished(out, QStringLiteral("Журнал"));
     });
 }
@@ -89,12 +87,14 @@ int runDocs(const QStringList& args)
         return Cli::fail(QStringLiteral("использование: zorvek-cli docs [--out-dir ПАПКА]"));
     const QString outDir = a.value(QStringLiteral("--out-dir"));
     if (!outDir.isEmpty() && !QDir().mkpath(outDir))
-        return Cli::fail(QStringLiteral("папка «") + QDir::toNativeSeparators(outDir) + QStringLiteral("» не создаётся"));
+        return Cli::fail(QStringLiteral("папка «") + QDir::toNativeSeparators(outDir) +
+                         QStringLiteral("» не создаётся"));
     return runJob([&] {
         const auto module = Cli::openDataModule();
         for (int position = 0; position < Categories::BankCount; ++position) {
-            const QString outFile =
-                outDir.isEmpty() ? QString() : QDir(outDir).filePath(PrintJobs::categoryDocumentFile(position));
+            const QString outFile = outDir.isEmpty()
+                                        ? QString()
+                                        : QDir(outDir).filePath(PrintJobs::categoryDocumentFile(position));
             const PrintJobs::Output out = PrintJobs::printCategoryQuestions(
                 *module, position, TfrmADODataModule::dataFolder(), DocumentPlaces::folders(), outFile);
             if (!out.notice.isEmpty())
@@ -114,6 +114,8 @@ ZORVEK_CLI_COMMAND(
 ZORVEK_CLI_COMMAND(QStringLiteral("journal"), QStringLiteral("journal [--out ФАЙЛ]"),
                    QStringLiteral("журнал проверки знаний: все записи журнала проверок и перечень правил"),
                    runJournal);
-ZORVEK_CLI_COMMAND(QStringLiteral("docs"), QStringLiteral("docs [--out-dir ПАПКА]"),
-                   QStringLiteral("документы с вопросами девяти категорий, составленные сейчас из банков вопросов папки данных"),
-                   runDocs);
+ZORVEK_CLI_COMMAND(
+    QStringLiteral("docs"), QStringLiteral("docs [--out-dir ПАПКА]"),
+    QStringLiteral(
+        "документы с вопросами девяти категорий, составленные сейчас из банков вопросов папки данных"),
+    runDocs);

@@ -117,7 +117,8 @@ public:
                    "xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\">"
                    "<w:body>") +
                QByteArray::fromStdString(xml) +
-               "<w:sectPr><w:footerReference w:type=\"default\" r:id=\"rId4\"/><w:pgSz w:w=\"11906\" w:h=\"16838\"/><w:pgMar w:top=\"1134\" w:right=\"850\" "
+               "<w:sectPr><w:footerReference w:type=\"default\" r:id=\"rId4\"/><w:pgSz w:w=\"11906\" "
+               "w:h=\"16838\"/><w:pgMar w:top=\"1134\" w:right=\"850\" "
                "w:bottom=\"1134\" w:left=\"1418\" w:header=\"708\" w:footer=\"708\" w:gutter=\"0\"/>"
                "</w:sectPr></w:body></w:document>";
     }
@@ -170,16 +171,17 @@ QList<Section> readBank(const QSqlDatabase& bank)
     return sections;
 }
 
-void write(const QString& path, const QString& category, const QList<Section>& sections, const QDateTime& made)
+void write(const QString& path, const QString& category, const QList<Section>& sections,
+           const QDateTime& made)
 {
     Body body;
     QList<QPair<QString, QByteArray>> pictures; // (part name, PNG)
     QString relations;
     body.paragraph("Title", QStringLiteral("Вопросы для проверки знаний"));
     body.paragraph("Subtitle", category);
-    body.paragraph("Caption", QStringLiteral("Составлено по банку вопросов категории ") + Dates::toText(made.date()) +
-                                  QStringLiteral(" в ") + made.time().toString(QStringLiteral("hh:mm")) +
-                                  QLatin1Char('.'));
+    body.paragraph("Caption", QStringLiteral("Составлено по банку вопросов категории ") +
+                                  Dates::toText(made.date()) + QStringLiteral(" в ") +
+                                  made.time().toString(QStringLiteral("hh:mm")) + QLatin1Char('.'));
     body.paragraph("Caption",
                    QStringLiteral("Перечень вопросов с вариантами ответов. Правильные ответы отмечены словом "
                                   "«Верно», неправильные — словом «Неверно»."));

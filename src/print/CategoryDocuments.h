@@ -37,6 +37,7 @@ QList<Section> readBank(const QSqlDatabase& bank);
 
 // Writes the question list of `category` to `path` (replaced when it exists), saying it was made
 // at `made`. Throws zorvek::Error.
-void write(const QString& path, const QString& category, const QList<Section>& sections, const QDateTime& made);
+void write(const QString& path, const QString& category, const QList<Section>& sections,
+           const QDateTime& made);
 
 } // namespace CategoryDocuments

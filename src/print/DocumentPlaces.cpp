@@ -12,7 +12,8 @@ namespace DocumentPlaces {
 
 QString deliveredFolder()
 {
-    return Global::PathExe.isEmpty() ? QCoreApplication::applicationDirPath() + QLatin1Char('/') : Global::PathExe;
+    return Global::PathExe.isEmpty() ? QCoreApplication::applicationDirPath() + QLatin1Char('/')
+                                     : Global::PathExe;
 }
 
 PrintJobs::Folders folders()

@@ -169,12 +169,14 @@ Output printCategoryQuestions(TfrmADODataModule& module, int position, const QSt
     return runJob(QStringLiteral("Печать вопросов"), [&] {
         const QStringList names = module.categoryNames();
         if (fileName.isEmpty() || position >= names.size())
-            throw zorvek::Error(QStringLiteral("В таблице категорий нет категории на месте %1.").arg(position + 1));
+            throw zorvek::Error(
+                QStringLiteral("В таблице категорий нет категории на месте %1.").arg(position + 1));
         module.connectCategoryBank(position, dataFolder);
         const QList<CategoryDocuments::Section> sections = CategoryDocuments::readBank(module.ADOConnection);
         const QDateTime made = Clock::now();
-        return save([&](const QString& path) { CategoryDocuments::write(path, names.at(position), sections, made); },
-                    fileName, folders, outFile);
+        return save(
+            [&](const QString& path) { CategoryDocuments::write(path, names.at(position), sections, made); },
+            fileName, folders, outFile);
     });
 }
 

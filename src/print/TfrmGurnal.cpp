@@ -115,7 +115,8 @@ void TfrmGurnal::showResult(const QString& path, const QString& notice)
 void TfrmGurnal::N3Click()
 {
     runJob([] {
-        const PrintJobs::Output out = PrintJobs::printProtocol(mainDatabase(), Clock::today(), DocumentPlaces::folders());
+        const PrintJobs::Output out =
+            PrintJobs::printProtocol(mainDatabase(), Clock::today(), DocumentPlaces::folders());
         return qMakePair(out.path, out.notice);
     });
 }
@@ -131,8 +132,9 @@ void TfrmGurnal::Word1Click()
 void TfrmGurnal::openDelivered(const QString& fileName)
 {
     runJob([&] {
-        return qMakePair(PrintJobs::copyDocument(DocumentPlaces::folders(), fileName, DocumentPlaces::newCopyFolder()),
-                         QString());
+        return qMakePair(
+            PrintJobs::copyDocument(DocumentPlaces::folders(), fileName, DocumentPlaces::newCopyFolder()),
+            QString());
     });
 }
 

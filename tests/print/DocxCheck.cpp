@@ -25,6 +25,7 @@ constexpr const char* CompatibilityNs = "http://schemas.openxmlformats.org/marku
 
 // The children of each property element in schema order. Names on one rank may repeat and
 // come in any order among themselves (written "a|b").
+// clang-format off
 const std::map<std::string, std::vector<const char*>>& schemaOrder()
 {
     static const std::map<std::string, std::vector<const char*>> order = {
@@ -88,6 +89,7 @@ const std::map<std::string, std::vector<const char*>>& schemaOrder()
     };
     return order;
 }
+// clang-format on
 
 // Rank of `local` among the children of `container`; -1 when the schema has no such child.
 int rankOf(const std::vector<const char*>& order, const std::string& local, bool* repeatable)
@@ -140,7 +142,8 @@ std::string localIn(const char* name, const std::string& prefix, bool bound)
     const char* colon = std::strchr(name, ':');
     if (prefix.empty())
         return colon ? std::string() : std::string(name);
-    if (!colon || size_t(colon - name) != prefix.size() || std::strncmp(name, prefix.c_str(), prefix.size()) != 0)
+    if (!colon || size_t(colon - name) != prefix.size() ||
+        std::strncmp(name, prefix.c_str(), prefix.size()) != 0)
         return {};
     return colon + 1;
 }
@@ -182,7 +185,8 @@ void readZip(const QString& path, Package& pkg)
         }
         const QByteArray data = f.readAll();
         f.close();
-        const quint32 crc = quint32(crc32(0L, reinterpret_cast<const Bytef*>(data.constData()), uInt(data.size())));
+        const quint32 crc =
+            quint32(crc32(0L, reinterpret_cast<const Bytef*>(data.constData()), uInt(data.size())));
         if (crc != info.crc)
             pkg.fault(info.name, QStringLiteral("контрольная сумма не сходится с оглавлением архива"));
         if (quint64(data.size()) != info.uncompressedSize)
@@ -243,7 +247,8 @@ QString resolveTarget(const QString& source, const QString& target)
     const QString decoded = QUrl::fromPercentEncoding(target.toUtf8());
     QStringList segments;
     if (!decoded.startsWith(QLatin1Char('/')))
-        segments = source.section(QLatin1Char('/'), 0, -2, QString::SectionSkipEmpty).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        segments = source.section(QLatin1Char('/'), 0, -2, QString::SectionSkipEmpty)
+                       .split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (const QString& s : decoded.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
         if (s == QLatin1String(".."))
             segments.isEmpty() ? void() : segments.removeLast();
@@ -260,15 +265,23 @@ QString typeForRelationship(const QString& relationshipType)
     static const QMap<QString, QString> types = {
         {QStringLiteral("officeDocument"),
          QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml")},
-        {QStringLiteral("styles"), QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml")},
-        {QStringLiteral("settings"), QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.settings+xml")},
-        {QStringLiteral("fontTable"), QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.fontTable+xml")},
-        {QStringLiteral("footer"), QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.footer+xml")},
-        {QStringLiteral("header"), QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.header+xml")},
-        {QStringLiteral("numbering"), QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.numbering+xml")},
+        {QStringLiteral("styles"),
+         QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml")},
+        {QStringLiteral("settings"),
+         QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.settings+xml")},
+        {QStringLiteral("fontTable"),
+         QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.fontTable+xml")},
+        {QStringLiteral("footer"),
+         QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.footer+xml")},
+        {QStringLiteral("header"),
+         QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.header+xml")},
+        {QStringLiteral("numbering"),
+         QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.numbering+xml")},
         {QStringLiteral("theme"), QStringLiteral("application/vnd.openxmlformats-officedocument.theme+xml")},
-        {QStringLiteral("core-properties"), QStringLiteral("application/vnd.openxmlformats-package.core-properties+xml")},
-        {QStringLiteral("extended-properties"), QStringLiteral("application/vnd.openxmlformats-officedocument.extended-properties+xml")},
+        {QStringLiteral("core-properties"),
+         QStringLiteral("application/vnd.openxmlformats-package.core-properties+xml")},
+        {QStringLiteral("extended-properties"),
+         QStringLiteral("application/vnd.openxmlformats-officedocument.extended-properties+xml")},
         {QStringLiteral("image"), QStringLiteral("image/")},
     };
     return types.value(relationshipType.section(QLatin1Char('/'), -1));
@@ -308,16 +321,18 @@ QMap<QString, QSet<QString>> checkRelationships(Package& pkg, const QMap<QString
                                                  QString::fromUtf8(r.attribute("Target").value()));
             const QString relationshipType = QString::fromUtf8(r.attribute("Type").value());
             if (!pkg.parts.contains(target)) {
-                pkg.fault(rels, QStringLiteral("связь ") + id + QStringLiteral(" ведёт к отсутствующей части ") + target);
+                pkg.fault(rels, QStringLiteral("связь ") + id +
+                                    QStringLiteral(" ведёт к отсутствующей части ") + target);
                 continue;
             }
             const QString wanted = typeForRelationship(relationshipType);
             const QString actual = types.value(target);
             if (!wanted.isEmpty() && !actual.isEmpty() &&
                 (wanted.endsWith(QLatin1Char('/')) ? !actual.startsWith(wanted) : actual != wanted))
-                pkg.fault(target, QStringLiteral("тип содержимого «") + actual + QStringLiteral("», а связь ") +
-                                      relationshipType.section(QLatin1Char('/'), -1) + QStringLiteral(" требует «") +
-                                      wanted + QStringLiteral("»"));
+                pkg.fault(target, QStringLiteral("тип содержимого «") + actual +
+                                      QStringLiteral("», а связь ") +
+                                      relationshipType.section(QLatin1Char('/'), -1) +
+                                      QStringLiteral(" требует «") + wanted + QStringLiteral("»"));
             if (file.isEmpty() && relationshipType.endsWith(QLatin1String("/officeDocument")))
                 hasOfficeDocument = true;
         }
@@ -359,7 +374,8 @@ struct WordPart
             bool repeatable = false;
             const int rank = rankOf(found->second, child, &repeatable);
             if (rank < 0) {
-                fault(QStringLiteral("в w:") + qs(local) + QStringLiteral(" нет по схеме элемента w:") + qs(child));
+                fault(QStringLiteral("в w:") + qs(local) + QStringLiteral(" нет по схеме элемента w:") +
+                      qs(child));
                 continue;
             }
             if (rank < last || (rank == last && !repeatable))
@@ -387,8 +403,8 @@ struct WordPart
         const auto misplaced = [&](const char* property, size_t allowedAt) {
             for (size_t i = 0; i < kids.size(); ++i) {
                 if (kids[i] == property && i > allowedAt)
-                    fault(QStringLiteral("в w:") + qs(local) + QStringLiteral(" w:") + QString::fromLatin1(property) +
-                          QStringLiteral(" не первым"));
+                    fault(QStringLiteral("в w:") + qs(local) + QStringLiteral(" w:") +
+                          QString::fromLatin1(property) + QStringLiteral(" не первым"));
             }
         };
         if (local == "p")
@@ -438,7 +454,8 @@ struct WordPart
         }
         if (hasR) {
             for (const pugi::xml_attribute& a : e.attributes()) {
-                if (!localIn(a.name(), r, true).empty() && !relationIds.contains(QString::fromUtf8(a.value())))
+                if (!localIn(a.name(), r, true).empty() &&
+                    !relationIds.contains(QString::fromUtf8(a.value())))
                     fault(QString::fromUtf8(a.name()) + QStringLiteral("=\"") + QString::fromUtf8(a.value()) +
                           QStringLiteral("\": нет такой связи у части"));
             }
@@ -446,7 +463,8 @@ struct WordPart
         const std::string idAttr = w.empty() ? "id" : w + ":id";
         if (local == "bookmarkStart") {
             const QString id = QString::fromUtf8(e.attribute(idAttr.c_str()).value());
-            const QString bookmark = QString::fromUtf8(e.attribute((w.empty() ? "name" : w + ":name").c_str()).value());
+            const QString bookmark =
+                QString::fromUtf8(e.attribute((w.empty() ? "name" : w + ":name").c_str()).value());
             ++bookmarkStarts[id];
             if (bookmarkNames.contains(bookmark))
                 fault(QStringLiteral("закладка «") + bookmark + QStringLiteral("» повторяется"));
@@ -516,7 +534,8 @@ QStringList problems(const QString& path)
         const QString type = types.value(it.key());
         const bool xml = type.endsWith(QLatin1String("xml")) || it.key().endsWith(QLatin1String(".xml")) ||
                          it.key().endsWith(QLatin1String(".rels"));
-        if (!xml || it.key().endsWith(QLatin1String(".rels")) || it.key() == QLatin1String("[Content_Types].xml"))
+        if (!xml || it.key().endsWith(QLatin1String(".rels")) ||
+            it.key() == QLatin1String("[Content_Types].xml"))
             continue;
         pugi::xml_document doc;
         if (!parse(pkg, it.key(), doc))

@@ -26,7 +26,8 @@ QList<QPair<QString, QByteArray>> partsOf(const QString& path)
     if (!DocxInspect::read(path, doc))
         return {};
     QList<QPair<QString, QByteArray>> parts;
-    parts << qMakePair(QStringLiteral("[Content_Types].xml"), doc.parts.value(QStringLiteral("[Content_Types].xml")));
+    parts << qMakePair(QStringLiteral("[Content_Types].xml"),
+                       doc.parts.value(QStringLiteral("[Content_Types].xml")));
     for (auto it = doc.parts.cbegin(); it != doc.parts.cend(); ++it) {
         if (it.key() != QLatin1String("[Content_Types].xml"))
             parts << qMakePair(it.key(), it.value());
@@ -57,8 +58,9 @@ class TestDocumentCheck : public QObject
         const QStringList problems = DocxCheck::problems(path);
         for (const QString& problem : problems)
             qWarning().noquote() << QFileInfo(path).fileName() << problem;
-        QVERIFY2(problems.isEmpty(), qPrintable(QFileInfo(path).fileName() + QStringLiteral(": ") +
-                                                 QString::number(problems.size()) + QStringLiteral(" faults")));
+        QVERIFY2(problems.isEmpty(),
+                 qPrintable(QFileInfo(path).fileName() + QStringLiteral(": ") +
+                            QString::number(problems.size()) + QStringLiteral(" faults")));
     }
 
     // The page's footer says "Страница N из M" through PAGE and NUMPAGES fields.
@@ -68,15 +70,19 @@ class TestDocumentCheck : public QObject
         QVERIFY(DocxInspect::read(path, doc));
         const QString body = QString::fromUtf8(doc.parts.value(QStringLiteral("word/document.xml")));
         const QRegularExpressionMatch reference =
-            QRegularExpression(QStringLiteral("<w:footerReference w:type=\"default\" r:id=\"([^\"]+)\"/>")).match(body);
+            QRegularExpression(QStringLiteral("<w:footerReference w:type=\"default\" r:id=\"([^\"]+)\"/>"))
+                .match(body);
         QVERIFY2(reference.hasMatch(), qPrintable(path));
-        const QString rels = QString::fromUtf8(doc.parts.value(QStringLiteral("word/_rels/document.xml.rels")));
+        const QString rels =
+            QString::fromUtf8(doc.parts.value(QStringLiteral("word/_rels/document.xml.rels")));
         const QRegularExpressionMatch target =
-            QRegularExpression(QStringLiteral("Id=\"%1\"[^>]*Target=\"([^\"]+)\"").arg(reference.captured(1))).match(rels);
+            QRegularExpression(QStringLiteral("Id=\"%1\"[^>]*Target=\"([^\"]+)\"").arg(reference.captured(1)))
+                .match(rels);
         QVERIFY2(target.hasMatch(), qPrintable(path));
-        const QString footer = QString::fromUtf8(doc.parts.value(QStringLiteral("word/") + target.captured(1)))
-                                   .remove(QRegularExpression(QStringLiteral("<[^>]*>")))
-                                   .simplified();
+        const QString footer =
+            QString::fromUtf8(doc.parts.value(QStringLiteral("word/") + target.captured(1)))
+                .remove(QRegularExpression(QStringLiteral("<[^>]*>")))
+                .simplified();
         QVERIFY2(footer.contains(QStringLiteral("Страница PAGE 1 из NUMPAGES 1")), qPrintable(path + footer));
     }
 
@@ -85,34 +91,50 @@ private slots:
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("intact") << "" << "";
-        QTest::newRow("damaged bytes") << "crc" << "контрольная сумма";
-        QTest::newRow("part without a content type") << "type" << "нет типа содержимого";
-        QTest::newRow("part of the wrong content type") << "wrong type" << "связь styles требует";
-        QTest::newRow("relationship to a missing part") << "target" << "отсутствующей части";
-        QTest::newRow("reference to no relationship") << "rid" << "нет такой связи";
-        QTest::newRow("properties out of order") << "order" << "w:pgSz стоит после w:pgMar";
-        QTest::newRow("paragraph id twice") << "paraId" << "w14:paraId 1A2B0016 повторяется";
-        QTest::newRow("drawing id twice") << "docPr" << "wp:docPr) 7 повторяется";
-        QTest::newRow("bookmark without its end") << "bookmark" << "концов: 0";
-        QTest::newRow("cell without a paragraph") << "cell" << "не кончается абзацем";
-        QTest::newRow("undeclared ignorable prefix") << "ignorable" << "необъявленный префикс w15";
+        QTest::newRow("intact") << ""
+                                << "";
+        QTest::newRow("damaged bytes") << "crc"
+                                       << "контрольная сумма";
+        QTest::newRow("part without a content type") << "type"
+                                                     << "нет типа содержимого";
+        QTest::newRow("part of the wrong content type") << "wrong type"
+                                                        << "связь styles требует";
+        QTest::newRow("relationship to a missing part") << "target"
+                                                        << "отсутствующей части";
+        QTest::newRow("reference to no relationship") << "rid"
+                                                      << "нет такой связи";
+        QTest::newRow("properties out of order") << "order"
+                                                 << "w:pgSz стоит после w:pgMar";
+        QTest::newRow("paragraph id twice") << "paraId"
+                                            << "w14:paraId 1A2B0016 повторяется";
+        QTest::newRow("drawing id twice") << "docPr"
+                                          << "wp:docPr) 7 повторяется";
+        QTest::newRow("bookmark without its end") << "bookmark"
+                                                  << "концов: 0";
+        QTest::newRow("cell without a paragraph") << "cell"
+                                                  << "не кончается абзацем";
+        QTest::newRow("undeclared ignorable prefix") << "ignorable"
+                                                     << "необъявленный префикс w15";
     }
 
     void checkFindsEachFault()
     {
         QFETCH(QString, fault);
         QFETCH(QString, expected);
-        QList<QPair<QString, QByteArray>> parts = partsOf(Delivered + QStringLiteral("/Шаблон протокола.docx"));
+        QList<QPair<QString, QByteArray>> parts =
+            partsOf(Delivered + QStringLiteral("/Шаблон протокола.docx"));
         QVERIFY(!parts.isEmpty());
         QByteArray& xml = part(parts, QStringLiteral("word/document.xml"));
         const QByteArray before = xml;
         if (fault == QLatin1String("type"))
-            part(parts, QStringLiteral("[Content_Types].xml")).replace("Extension=\"rels\"", "Extension=\"rel\"");
+            part(parts, QStringLiteral("[Content_Types].xml"))
+                .replace("Extension=\"rels\"", "Extension=\"rel\"");
         else if (fault == QLatin1String("wrong type"))
-            part(parts, QStringLiteral("[Content_Types].xml")).replace("PartName=\"/word/styles.xml\"", "PartName=\"/word/стили.xml\"");
+            part(parts, QStringLiteral("[Content_Types].xml"))
+                .replace("PartName=\"/word/styles.xml\"", "PartName=\"/word/стили.xml\"");
         else if (fault == QLatin1String("target"))
-            part(parts, QStringLiteral("word/_rels/document.xml.rels")).replace("Target=\"styles.xml\"", "Target=\"стили.xml\"");
+            part(parts, QStringLiteral("word/_rels/document.xml.rels"))
+                .replace("Target=\"styles.xml\"", "Target=\"стили.xml\"");
         else if (fault == QLatin1String("rid"))
             xml.replace("<w:sectPr>", "<w:sectPr><w:headerReference w:type=\"default\" r:id=\"rId99\"/>");
         else if (fault == QLatin1String("order"))
@@ -123,15 +145,19 @@ private slots:
         else if (fault == QLatin1String("paraId"))
             xml.replace("w14:paraId=\"1A2B0017\"", "w14:paraId=\"1A2B0016\"");
         else if (fault == QLatin1String("docPr")) {
-            const QByteArray drawing = "<w:p><w:r><w:drawing><wp:inline><wp:docPr id=\"7\" name=\"a\"/></wp:inline>"
-                                       "</w:drawing></w:r></w:p>";
+            const QByteArray drawing =
+                "<w:p><w:r><w:drawing><wp:inline><wp:docPr id=\"7\" name=\"a\"/></wp:inline>"
+                "</w:drawing></w:r></w:p>";
             xml.replace("<w:body>", QByteArray("<w:body>" + drawing + drawing));
-            xml.replace("xmlns:w=", "xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\" xmlns:w=");
+            xml.replace("xmlns:w=", "xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/"
+                                    "wordprocessingDrawing\" xmlns:w=");
         } else if (fault == QLatin1String("bookmark"))
             xml.replace("<w:bookmarkEnd w:id=\"0\"/>", "");
         else if (fault == QLatin1String("cell"))
             xml = QString::fromUtf8(xml)
-                      .replace(QRegularExpression(QStringLiteral("<w:p w14:paraId=\"1A2B0015\"[^>]*>.*?</w:p>")), QString())
+                      .replace(
+                          QRegularExpression(QStringLiteral("<w:p w14:paraId=\"1A2B0015\"[^>]*>.*?</w:p>")),
+                          QString())
                       .toUtf8();
         else if (fault == QLatin1String("ignorable"))
             xml.replace("mc:Ignorable=\"w14\"", "mc:Ignorable=\"w14 w15\"");
@@ -155,7 +181,8 @@ private slots:
         if (expected.isEmpty())
             QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
         else
-            QVERIFY2(problems.join(QLatin1Char('\n')).contains(expected), qPrintable(problems.join(QLatin1Char('\n'))));
+            QVERIFY2(problems.join(QLatin1Char('\n')).contains(expected),
+                     qPrintable(problems.join(QLatin1Char('\n'))));
     }
 
     void deliveredDocumentsAreSound()
@@ -185,7 +212,8 @@ private:
         TestDataFolder data;
         QVERIFY(data.isValid());
         QTemporaryDir program;
-        for (const QString& name : {PrintJobs::ProtocolTemplate, PrintJobs::JournalTemplate, PrintJobs::ManualFile})
+        for (const QString& name :
+             {PrintJobs::ProtocolTemplate, PrintJobs::JournalTemplate, PrintJobs::ManualFile})
             QVERIFY(QFile::copy(Delivered + QLatin1Char('/') + name, program.filePath(name)));
         PrintHooks::setShowMessage([](const QString& text) { qWarning().noquote() << text; });
         TfrmADODataModule module;
@@ -202,8 +230,8 @@ private:
                                         "Дата_проверки, Дата_следующей_проверки, Результат_проверки_знаний) "
                                         "Values (?, ?, ?, ?, ?, ?)"),
                          {QStringLiteral("Работник %1").arg(i), QStringLiteral("Электромонтёр"),
-                          QStringLiteral("2023-05-20"), QStringLiteral("2024-05-20"), QStringLiteral("2025-05-20"),
-                          QStringLiteral("Сдал")});
+                          QStringLiteral("2023-05-20"), QStringLiteral("2024-05-20"),
+                          QStringLiteral("2025-05-20"), QStringLiteral("Сдал")});
             produced << PrintJobs::printProtocol(module.ADOConnectionGlb, day, folders,
                                                  out(QStringLiteral("протокол %1.docx").arg(rows)))
                             .path;
@@ -214,7 +242,8 @@ private:
         for (int position = 0; position < 9; ++position)
             produced << PrintJobs::printCategoryQuestions(module, position, data.path(), folders).path;
         QVERIFY(QDir(program.path()).mkdir(QStringLiteral("копия")));
-        produced << PrintJobs::copyDocument(folders, PrintJobs::ManualFile, program.filePath(QStringLiteral("копия")));
+        produced << PrintJobs::copyDocument(folders, PrintJobs::ManualFile,
+                                            program.filePath(QStringLiteral("копия")));
         PrintHooks::setShowMessage({});
         for (const QString& path : produced) {
             expectSound(path);

@@ -226,8 +226,8 @@ private slots:
         for (int i = 0; i < exams; ++i)
             journal << Exam{QStringLiteral("Работник %1").arg(i + 1), QStringLiteral("2024-03-15")};
         setJournal(journal);
-        const QString xml = QString::fromUtf8(
-            readBack(PrintJobs::printProtocol(db(), Today, folders()).path).parts.value(QStringLiteral("word/document.xml")));
+        const QString xml = QString::fromUtf8(readBack(PrintJobs::printProtocol(db(), Today, folders()).path)
+                                                  .parts.value(QStringLiteral("word/document.xml")));
         const qsizetype tableEnd = xml.indexOf(QStringLiteral("</w:tbl>"));
         QStringList rows = xml.left(tableEnd).split(QRegularExpression(QStringLiteral("<w:tr[ >]")));
         rows.removeFirst();
@@ -275,8 +275,10 @@ private slots:
         QCOMPARE(t.size(), 2 + 4 + 1);
         QCOMPARE(DocxInspect::column(t, 0, 2), QStringList({"Иванов", "Петров", "", "Сидоров", ""}));
         QCOMPARE(DocxInspect::column(t, 1, 2), QStringList({"10.03.2023", "", "", "весной", ""}));
-        QCOMPARE(DocxInspect::column(t, 2, 2), QStringList({"15.03.2024", "01.12.2021 09:05:07", "", "15/03/2024", ""}));
-        QCOMPARE(DocxInspect::column(t, 5, 2), QStringList({"15.03.2025", "01.12.2022", "", "2025-02-30", ""}));
+        QCOMPARE(DocxInspect::column(t, 2, 2),
+                 QStringList({"15.03.2024", "01.12.2021 09:05:07", "", "15/03/2024", ""}));
+        QCOMPARE(DocxInspect::column(t, 5, 2),
+                 QStringList({"15.03.2025", "01.12.2022", "", "2025-02-30", ""}));
         for (int c : {3, 4, 6, 7})
             QCOMPARE(DocxInspect::column(t, c, 2), QStringList({"", "", "", "", ""}));
         const DocxInspect::Run run = t[2][0].runs.value(0);
@@ -329,7 +331,8 @@ private slots:
         QVERIFY(m_messages[0].contains(PrintJobs::JournalTemplate));
         QCOMPARE(m_messages[1], QStringLiteral("Продолжение работы невозможно"));
         QCOMPARE(m_terminated, 1);
-        QVERIFY_THROWS_EXCEPTION(MyWord::Fatal, PrintJobs::copyDocument(folders(), PrintJobs::ManualFile, m_data->path()));
+        QVERIFY_THROWS_EXCEPTION(MyWord::Fatal,
+                                 PrintJobs::copyDocument(folders(), PrintJobs::ManualFile, m_data->path()));
         QCOMPARE(m_terminated, 2);
     }
 
@@ -349,9 +352,12 @@ private slots:
     {
         QTest::addColumn<QString>("obstacle");
         QTest::addColumn<QString>("cause");
-        QTest::newRow("folder in the document's place") << "folder" << "находится папка с тем же именем";
-        QTest::newRow("document open in a word processor") << "lock" << "открыт в текстовом процессоре";
-        QTest::newRow("output folder missing") << "missing" << "нет";
+        QTest::newRow("folder in the document's place") << "folder"
+                                                        << "находится папка с тем же именем";
+        QTest::newRow("document open in a word processor") << "lock"
+                                                           << "открыт в текстовом процессоре";
+        QTest::newRow("output folder missing") << "missing"
+                                               << "нет";
     }
 
     void outputThatCannotBeWrittenGoesToTheDataFolderSayingWhy()
@@ -394,7 +400,8 @@ private slots:
             PrintJobs::printProtocol(db(), Today, folders(), m_data->filePath("нет/x.docx"));
             QFAIL("a document was saved into a folder that is not there");
         } catch (const zorvek::Error& e) {
-            QVERIFY2(e.message().contains(QStringLiteral("папки «") + QDir::toNativeSeparators(m_data->filePath("нет")) +
+            QVERIFY2(e.message().contains(QStringLiteral("папки «") +
+                                          QDir::toNativeSeparators(m_data->filePath("нет")) +
                                           QStringLiteral("» нет")),
                      qPrintable(e.message()));
         }
@@ -403,7 +410,8 @@ private slots:
     void categoryDocumentsListEveryQuestion()
     {
         for (int position = 0; position < 9; ++position) {
-            const QString written = PrintJobs::printCategoryQuestions(*m_module, position, m_data->path(), folders()).path;
+            const QString written =
+                PrintJobs::printCategoryQuestions(*m_module, position, m_data->path(), folders()).path;
             QCOMPARE(written, programFile(PrintJobs::categoryDocumentFile(position)));
             m_module->connectCategoryBank(position, m_data->path());
             const QList<CategoryDocuments::Section> sections =

@@ -169,9 +169,11 @@ private slots:
         m_module->connectCategoryBank(8, m_data->path());
         const QString question = QStringLiteral("Вопрос, добавленный только что?");
         Db::exec(m_module->ADOConnection,
-                 QStringLiteral("Insert Into Раздел_2 (Вопрос, Ответ_1, Верно_Неверно_1, Ответ_2, Верно_Неверно_2) "
-                                "Values (?, ?, ?, ?, ?)"),
-                 {question, QStringLiteral("Да"), QStringLiteral("Верно"), QStringLiteral("Нет"), QStringLiteral("Неверно")});
+                 QStringLiteral(
+                     "Insert Into Раздел_2 (Вопрос, Ответ_1, Верно_Неверно_1, Ответ_2, Верно_Неверно_2) "
+                     "Values (?, ?, ?, ?, ?)"),
+                 {question, QStringLiteral("Да"), QStringLiteral("Верно"), QStringLiteral("Нет"),
+                  QStringLiteral("Неверно")});
         trigger("N8");
         QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join(QLatin1Char('\n'))));
         const QString made = m_program->filePath(QStringLiteral("Электромонтёры II группа.docx"));
@@ -188,7 +190,8 @@ private slots:
         QVERIFY(QFile::remove(m_data->filePath(Categories::bankFileForPosition(8))));
         trigger("N8");
         QCOMPARE(m_messages.size(), 1);
-        QVERIFY2(m_messages[0].startsWith(QStringLiteral("Печать вопросов не выполнена")), qPrintable(m_messages[0]));
+        QVERIFY2(m_messages[0].startsWith(QStringLiteral("Печать вопросов не выполнена")),
+                 qPrintable(m_messages[0]));
         QCOMPARE(m_terminated, 0);
         QVERIFY(m_opened.isEmpty());
     }

@@ -233,8 +233,8 @@ namespace {
 
 [[noreturn]] void cannotWrite(const QString& path, const QString& why)
 {
-    throw zorvek::Error(QStringLiteral("Не удалось записать документ ") + shown(path) + QStringLiteral(": ") + why +
-                        (why.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".")));
+    throw zorvek::Error(QStringLiteral("Не удалось записать документ ") + shown(path) + QStringLiteral(": ") +
+                        why + (why.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".")));
 }
 
 // Opens the file that replaces `path` once committed; refuses what stands in the way first.

@@ -10,7 +10,8 @@ namespace {
 
 QString shown(const QString& path)
 {
-    return QStringLiteral("«") + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()) + QStringLiteral("»");
+    return QStringLiteral("«") + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()) +
+           QStringLiteral("»");
 }
 
 // The lock file a word processor keeps beside a document it has open; empty when none is there.
@@ -18,7 +19,8 @@ QString lockFileOf(const QFileInfo& document)
 {
     const QDir folder = document.absoluteDir();
     const QString name = document.fileName();
-    QStringList candidates = {QStringLiteral(".~lock.") + name + QLatin1Char('#'), QStringLiteral("~$") + name};
+    QStringList candidates = {QStringLiteral(".~lock.") + name + QLatin1Char('#'),
+                              QStringLiteral("~$") + name};
     if (name.size() > 2)
         candidates << QStringLiteral("~$") + name.mid(2);
     for (const QString& candidate : candidates) {
@@ -42,8 +44,8 @@ QString writeObstacle(const QString& path)
         return QStringLiteral("на его месте находится папка с тем же именем");
     const QString lock = lockFileOf(target);
     if (target.exists() && !lock.isEmpty())
-        return QStringLiteral("он открыт в текстовом процессоре (рядом лежит файл блокировки ") + shown(lock) +
-               QLatin1Char(')');
+        return QStringLiteral("он открыт в текстовом процессоре (рядом лежит файл блокировки ") +
+               shown(lock) + QLatin1Char(')');
     if (target.exists() && !target.isWritable())
         return QStringLiteral("файл защищён от записи");
     if (!folder.isWritable())
@@ -68,7 +70,8 @@ QString writeFailureCause(const QString& path, QFileDevice::FileError error)
     case QFileDevice::OpenError:
         return QStringLiteral("файл не открывается для записи");
     case QFileDevice::RenameError:
-        return QStringLiteral("готовый документ не удалось поставить на место прежнего (файл занят другой программой?)");
+        return QStringLiteral(
+            "готовый документ не удалось поставить на место прежнего (файл занят другой программой?)");
     default:
         return QStringLiteral("ошибка записи на диск");
     }
@@ -84,7 +87,8 @@ QString diskProblem(const QString& path)
     if (storage.bytesAvailable() < 64 * 1024)
         return QStringLiteral("на диске с папкой ") + shown(folder) + QStringLiteral(" не хватает места");
     if (storage.isReadOnly())
-        return QStringLiteral("диск с папкой ") + shown(folder) + QStringLiteral(" доступен только для чтения");
+        return QStringLiteral("диск с папкой ") + shown(folder) +
+               QStringLiteral(" доступен только для чтения");
     return QString();
 }
 
