@@ -6,6 +6,8 @@
 #include "core/AppInfo.h"
 #include "core/Global.h"
 #include "data/TfrmADODataModule.h"
+#include "editor/LoadText.h"
+#include "exam/ExamSequence.h"
 #include "print/TfrmGurnal.h"
 #include "select/TfrmOpenBD.h"
 #include "ui/Guarded.h"
@@ -226,6 +228,20 @@ void TfrmClassificatorZorvek::actEditorExeExecute()
     if (!passwordConfirmed())
         return;
     startMode(Global::RegimEditor);
+}
+
+void TfrmClassificatorZorvek::actExamenationExeExecute()
+{
+    if (!Forms::frmADODataModule || !Forms::frmResult || !Forms::frmBGD_Examenation)
+        return;
+    ExamSequence::run(this, *Forms::frmADODataModule, *Forms::frmResult, *Forms::frmBGD_Examenation);
+}
+
+void TfrmClassificatorZorvek::actLoadTextExecute()
+{
+    if (!passwordConfirmed())
+        return;
+    LoadText::run(this, *Forms::frmOpenBD, *Forms::frmADODataModule);
 }
 
 // ---- help ----
