@@ -262,19 +262,23 @@ void TfrmClassificatorZorvek::gridInsert()
     if (!table || table->isReadOnly())
         return;
     DBGrid->commitEditor();
+    // The row being left is posted first; the new one goes before the record that was current.
     const int current = DBGrid->currentIndex().row();
+    const int codeColumn = table->column(PersonnelRow::ColumnCode);
+    const QVariant currentCode =
+        current >= 0 && codeColumn >= 0 ? table->data(table->index(current, codeColumn), Qt::EditRole) : QVariant();
     if (current >= 0 && !postRow(current))
         return;
-    const int row = qMax(0, qMin(DBGrid->currentIndex().row(), table->rowCount()));
+    const int row = current < 0 ? 0 : rowOfCode(table, currentCode, qMax(0, qMin(current, table->rowCount())));
     if (!table->insertRow(row))
         return;
     int column = 0;
-    if (const int code = table->column(PersonnelRow::ColumnCode); code >= 0) {
+    if (codeColumn >= 0) {
         // The next free staff number is proposed; the name is typed first.
         int next = 1;
         for (int r = 0; r < table->rowCount(); ++r)
-            next = qMax(next, table->data(table->index(r, code), Qt::EditRole).toInt() + 1);
-        table->setData(table->index(row, code), next);
+            next = qMax(next, table->data(table->index(r, codeColumn), Qt::EditRole).toInt() + 1);
+        table->setData(table->index(row, codeColumn), next);
         column = qMax(0, table->column(PersonnelRow::ColumnFio));
     }
     DBGrid->setCurrentIndex(table->index(row, column));
