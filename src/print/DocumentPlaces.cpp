@@ -1,0 +1,36 @@
+#include "print/DocumentPlaces.h"
+
+#include "core/Error.h"
+#include "core/Global.h"
+#include "data/TfrmADODataModule.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+namespace DocumentPlaces {
+
+QString deliveredFolder()
+{
+    return Global::PathExe.isEmpty() ? QCoreApplication::applicationDirPath() + QLatin1Char('/')
+                                     : Global::PathExe;
+}
+
+PrintJobs::Folders folders()
+{
+    return {deliveredFolder(), deliveredFolder(), TfrmADODataModule::dataFolder()};
+}
+
+QString newCopyFolder()
+{
+    QTemporaryDir dir(QDir::temp().filePath(QStringLiteral("zorvek-document-XXXXXX")));
+    if (!dir.isValid())
+        throw zorvek::Error(QStringLiteral("Не создаётся папка для копии документа в «") +
+                            QDir::toNativeSeparators(QDir::tempPath()) + QStringLiteral("»: ") +
+                            QStringLiteral("проверьте, есть ли место на диске и право записи."));
+    // The copy stays after the program ends: the word processor may still have it open.
+    dir.setAutoRemove(false);
+    return dir.path();
+}
+
+} // namespace DocumentPlaces
