@@ -1,6 +1,7 @@
 // The editor's navigation and table commands.
 #include "app/Forms.h"
 #include "core/Global.h"
+#include "core/question/AnswerFlag.h"
 #include "core/question/EditorRules.h"
 #include "data/DbError.h"
 #include "data/TfrmADODataModule.h"
@@ -33,6 +34,18 @@ bool TfrmBGD_Editor::savePending()
     const int row = DBCtrlGrid1->currentRow();
     const QVariant index = DBCtrlGrid1->fieldValue(FieldIndex);
     DBCtrlGrid1->mapper()->submit();
+    // An answer is saved only with a flag that the exam and self-training read alike.
+    for (int k = 1; k <= 3; ++k) {
+        const QString n = QString::number(k);
+        const QString problem = AnswerFlag::savingProblem(
+            k, DBCtrlGrid1->fieldValue(QStringLiteral("Ответ_") + n).toString(),
+            DBCtrlGrid1->fieldValue(QStringLiteral("Верно_Неверно_") + n).toString());
+        if (!problem.isEmpty()) {
+            Messages::warning(this, QStringLiteral("Вопрос не сохранён.\r") + problem);
+            DBCtrlGrid1->flagBox(k)->setFocus();
+            return false;
+        }
+    }
     try {
         Forms::frmADODataModule->submit(t);
     } catch (const zorvek::Error& e) {

@@ -68,7 +68,17 @@ void LoadText::run(QWidget* window, TfrmOpenBD& chooser, TfrmADODataModule& data
         const QuestionFile::ParseResult parsed = SectionImport::readFile(file, section);
         const QStringList notes = showDiagnostics(window, parsed.diagnostics);
         if (parsed.questions.isEmpty()) {
-            Messages::warning(window, SectionImport::noQuestionsMessage(file, section));
+            Messages::warning(window, SectionImport::noQuestionsMessage(file, section, parsed));
+            return;
+        }
+        // Replacing the section must not take its pictures away unasked.
+        const SectionImport::Pictures pictures =
+            SectionImport::countPictures(dataModule, category, section, parsed.questions, file);
+        const bool dropPictures = pictures.lost() > 0;
+        if (dropPictures && !Messages::question(window, SectionImport::pictureLossMessage(pictures, section) +
+                                                            QStringLiteral("\nЗаменить раздел всё равно?"))) {
+            Messages::information(
+                window, QStringLiteral("Заполнение отменено. Раздел «%1» не изменён.").arg(section));
             return;
         }
 
@@ -81,12 +91,14 @@ void LoadText::run(QWidget* window, TfrmOpenBD& chooser, TfrmADODataModule& data
         progress.setMinimumDuration(500);
         int stored = 0;
         try {
-            stored = SectionImport::storeQuestions(dataModule, category, section,
-                                                   parsed.questions, file, [&](int done, int) {
-                                                       progress.setValue(done);
-                                                       window->setWindowTitle(QString::number(done));
-                                                       return !progress.wasCanceled();
-                                                   });
+            stored = SectionImport::storeQuestions(
+                dataModule, category, section, parsed, file,
+                [&](int done, int) {
+                    progress.setValue(done);
+                    window->setWindowTitle(QString::number(done));
+                    return !progress.wasCanceled();
+                },
+                dropPictures);
         } catch (...) {
             window->setWindowTitle(caption);
             throw;
@@ -100,8 +112,9 @@ void LoadText::run(QWidget* window, TfrmOpenBD& chooser, TfrmADODataModule& data
         }
         // The caption keeps the number of questions stored.
         window->setWindowTitle(QString::number(stored));
-        QString done = QStringLiteral("В раздел «%1» категории «%2» записано вопросов: %3.")
-                           .arg(section, category, QString::number(stored));
+        QString done = QStringLiteral("В раздел «%1» категории «%2» записано вопросов: %3, рисунков: %4.\n%5")
+                           .arg(section, category, QString::number(stored), QString::number(pictures.after),
+                                SectionImport::encodingNote(parsed.encoding));
         if (!notes.isEmpty())
             done += QLatin1Char('\n') + notes.join(QLatin1Char('\n'));
         Messages::information(window, done);

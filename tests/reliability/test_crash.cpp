@@ -196,7 +196,7 @@ void TestCrash::killedImportsLeaveOldOrNewSection()
     for (const QString& file : files) {
         QElapsedTimer whole;
         whole.start();
-        const RunResult r = runCli({QStringLiteral("import"), QStringLiteral("--category"), category,
+        const RunResult r = runCli({QStringLiteral("import"), QStringLiteral("--drop-pictures"), QStringLiteral("--category"), category,
                                     QStringLiteral("--section"), QStringLiteral("2"), file},
                                    data.path());
         wholeRunMs = whole.elapsed();
@@ -212,7 +212,7 @@ void TestCrash::killedImportsLeaveOldOrNewSection()
     int round = 0;
     for (; kills < n && round < 4 * n; ++round) {
         const QString file = files.at(round % 2);
-        QProcess* p = startCli({QStringLiteral("import"), QStringLiteral("--category"), category,
+        QProcess* p = startCli({QStringLiteral("import"), QStringLiteral("--drop-pictures"), QStringLiteral("--category"), category,
                                 QStringLiteral("--section"), QStringLiteral("2"), file},
                                data.path(), this);
         QVERIFY(p->waitForStarted(10000));

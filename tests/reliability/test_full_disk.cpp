@@ -79,7 +79,7 @@ void TestFullDisk::importOnFullDiskChangesNothing()
     f.write(importFile(4, 6000, QStringLiteral("диск")));
     f.close();
     fillUpTo(64 * 1024);
-    const RunResult r = runCli({QStringLiteral("import"), QStringLiteral("--category"), m_category, QStringLiteral("--section"),
+    const RunResult r = runCli({QStringLiteral("import"), QStringLiteral("--drop-pictures"), QStringLiteral("--category"), m_category, QStringLiteral("--section"),
                                 QStringLiteral("4"), f.fileName()},
                                m_mountPoint.path());
     QVERIFY2(!r.crashed && !r.timedOut, qPrintable(r.err));
