@@ -4,8 +4,10 @@
 #include "core/Clock.h"
 #include "core/Dates.h"
 #include "core/Error.h"
+#include "core/InstallPaths.h"
 #include "data/TfrmADODataModule.h"
 #include "print/CategoryDocuments.h"
+#include "print/JournalSheet.h"
 #include "print/MyWord.h"
 #include "print/PrintHooks.h"
 #include "print/PrintJobs.h"
@@ -17,7 +19,7 @@ namespace {
 
 QString programFolder()
 {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    return InstallPaths::programFolder();
 }
 
 // Messages of the jobs go to standard error; a failure that would end the program ends the
@@ -76,8 +78,16 @@ int runProtocol(const QStringList& args)
 int runJournal(const QStringList& args)
 {
     const Cli::Args a(args);
-    if (!a.positional().isEmpty() || !a.unknown({QStringLiteral("--out")}).isEmpty())
-        return Cli::fail(QStringLiteral("использование: zorvek-cli journal [--out ФАЙЛ]"));
+    if (!a.positional().isEmpty() || !a.unknown({QStringLiteral("--out"), QStringLiteral("--xlsx")}).isEmpty() ||
+        (a.has(QStringLiteral("--xlsx")) && (a.has(QStringLiteral("--out")) || a.value(QStringLiteral("--xlsx")).isEmpty())))
+        return Cli::fail(QStringLiteral("использование: zorvek-cli journal [--out ФАЙЛ | --xlsx ФАЙЛ]"));
+    if (a.has(QStringLiteral("--xlsx"))) {
+        const auto module = Cli::openDataModule();
+        const QString path = a.value(QStringLiteral("--xlsx"));
+        const int rows = JournalSheet::write(module->ADOConnectionGlb, path);
+        Cli::out() << "Журнал (проверок: " << rows << "): " << QDir::toNativeSeparators(path) << '\n';
+        return 0;
+    }
     return runJob([&] {
         const auto module = Cli::openDataModule();
         const PrintJobs::Output out = PrintJobs::printJournal(
@@ -106,8 +116,9 @@ ZORVEK_CLI_COMMAND(
     QStringLiteral("protocol"), QStringLiteral("protocol [--date дд.мм.гггг] [--out ФАЙЛ]"),
     QStringLiteral("протокол проверки знаний за день (по умолчанию за сегодня) из журнала проверок"),
     runProtocol);
-ZORVEK_CLI_COMMAND(QStringLiteral("journal"), QStringLiteral("journal [--out ФАЙЛ]"),
-                   QStringLiteral("журнал проверки знаний: все записи журнала проверок и перечень правил"),
+ZORVEK_CLI_COMMAND(QStringLiteral("journal"), QStringLiteral("journal [--out ФАЙЛ | --xlsx ФАЙЛ]"),
+                   QStringLiteral("журнал проверки знаний: все записи журнала проверок и перечень правил; "
+                                  "с --xlsx — таблица XLSX с датами и числами"),
                    runJournal);
 ZORVEK_CLI_COMMAND(QStringLiteral("docs"), QStringLiteral("docs [--out-dir ПАПКА]"),
                    QStringLiteral("документы с вопросами девяти категорий из банков вопросов папки данных"),

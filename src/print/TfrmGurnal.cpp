@@ -3,6 +3,7 @@
 #include "core/Clock.h"
 #include "core/Error.h"
 #include "core/Global.h"
+#include "core/InstallPaths.h"
 #include "data/TfrmADODataModule.h"
 #include "print/MyWord.h"
 #include "print/PrintHooks.h"
@@ -27,7 +28,7 @@ TfrmGurnal::OpenUrl& openUrlHook()
 
 QString programFolder()
 {
-    return Global::PathExe.isEmpty() ? QCoreApplication::applicationDirPath() + QLatin1Char('/')
+    return Global::PathExe.isEmpty() ? InstallPaths::programFolder()
                                      : Global::PathExe;
 }
 
@@ -72,6 +73,7 @@ TfrmGurnal::TfrmGurnal(QWidget* parent) : QMainWindow(parent)
                   &TfrmGurnal::N11Click);
     N19 = addItem(QStringLiteral("N19"), QStringLiteral("Печать вопросов для энергодиспетчеров"),
                   &TfrmGurnal::N19Click);
+    GurnalXlsx = addItem(QStringLiteral("GurnalXlsx"), QStringLiteral("Журнал в XLSX"), &TfrmGurnal::GurnalXlsxClick);
 }
 
 void TfrmGurnal::setOpenUrlHook(OpenUrl hook)

@@ -1,0 +1,12 @@
+#pragma once
+// Where the files delivered with the program lie (print templates, the operating manual, the
+// category documents): beside the executable in a build tree; in <prefix>/share/zorvek when the
+// program is installed in <prefix>/bin, as the Debian package installs it.
+#include <QString>
+
+namespace InstallPaths {
+
+// The folder of the delivered files, ending with a separator.
+QString programFolder();
+
+} // namespace InstallPaths
