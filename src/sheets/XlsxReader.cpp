@@ -11,6 +11,7 @@
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipfileinfo.h>
+#include <algorithm>
 #include <cmath>
 
 namespace XlsxReader {
@@ -178,6 +179,7 @@ bool isDateFormat(const QString& formatCode)
 {
     bool quoted = false, bracket = false, escaped = false;
     bool date = false;
+    QString inBracket;
     for (QChar c : formatCode) {
         if (escaped) {
             escaped = false;
@@ -188,7 +190,17 @@ bool isDateFormat(const QString& formatCode)
         } else if (quoted) {
             quoted = c != u'"';
         } else if (bracket) {
-            bracket = c != u']';
+            if (c == u']') {
+                bracket = false;
+                // "[h]", "[mm]", "[ss]": elapsed time, not a date.
+                if (!inBracket.isEmpty() && std::all_of(inBracket.cbegin(), inBracket.cend(), [](QChar b) {
+                        return b == u'h' || b == u'm' || b == u's';
+                    }))
+                    return false;
+                inBracket.clear();
+            } else {
+                inBracket += c.toLower();
+            }
         } else if (c == u'"') {
             quoted = true;
         } else if (c == u'[') {

@@ -75,6 +75,9 @@ public:
                 m_byKey.insert(headerKey(c.caption), c.name);
             m_captions.insert(c.name, c.caption.trimmed().isEmpty() ? c.name : c.caption.trimmed());
         }
+        // The journal's name for the same column, the one most lists use.
+        if (m_captions.contains(NameColumn))
+            m_byKey.insert(headerKey(QStringLiteral("ФИО")), NameColumn);
         for (const Worker& w : context.staff) {
             m_stored[nameKey(w.name)] << w;
             m_storedCodes.insert(w.code, w.name);
@@ -86,7 +89,8 @@ public:
     {
         const int header = findHeader(table);
         if (header < 0) {
-            m_plan.fileProblems << QStringLiteral("в первых %1 строках файла нет заголовка со столбцом %2 (или %3)")
+            m_plan.fileProblems << QStringLiteral("в первых %1 строках файла нет заголовка со столбцом %2 (или %3, "
+                                                  "«ФИО»)")
                                        .arg(HeaderSearchRows)
                                        .arg(quoted(NameColumn), quoted(m_captions.value(NameColumn, NameColumn)));
             return m_plan;
