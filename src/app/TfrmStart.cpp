@@ -89,7 +89,7 @@ TfrmStart::TfrmStart(QWidget* parent) : QDialog(parent)
 
     btnOpenFolder->setDefault(true);
     btnOpenFolder->setFocus();
-    resize(640, 470);
+    resize(640, sizeHint().height());
 }
 
 void TfrmStart::setNotice(const QString& text)
