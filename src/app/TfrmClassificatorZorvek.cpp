@@ -7,6 +7,8 @@
 #include "core/Global.h"
 #include "core/InstallPaths.h"
 #include "data/TfrmADODataModule.h"
+#include "editor/LoadText.h"
+#include "exam/ExamSequence.h"
 #include "print/TfrmGurnal.h"
 #include "select/TfrmOpenBD.h"
 #include "ui/Guarded.h"
@@ -223,6 +225,20 @@ void TfrmClassificatorZorvek::actEditorExeExecute()
     if (!passwordConfirmed())
         return;
     startMode(Global::RegimEditor);
+}
+
+void TfrmClassificatorZorvek::actExamenationExeExecute()
+{
+    if (!Forms::frmADODataModule || !Forms::frmResult || !Forms::frmBGD_Examenation)
+        return;
+    ExamSequence::run(this, *Forms::frmADODataModule, *Forms::frmResult, *Forms::frmBGD_Examenation);
+}
+
+void TfrmClassificatorZorvek::actLoadTextExecute()
+{
+    if (!passwordConfirmed())
+        return;
+    LoadText::run(this, *Forms::frmOpenBD, *Forms::frmADODataModule);
 }
 
 // ---- help ----

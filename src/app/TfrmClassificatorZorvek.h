@@ -30,9 +30,9 @@ public:
     void actViewExeExecute();
     void actSelf_trainingExeExecute();
     void actEditorExeExecute();
-    // The exam sequence (defined with the exam windows).
+    // The exam sequence.
     void actExamenationExeExecute();
-    // Filling a section of a bank from a text file (defined with the import).
+    // Filling a section of a bank from a text file, behind the password.
     void actLoadTextExecute();
     void actCloseExecute();
 

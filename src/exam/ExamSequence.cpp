@@ -1,9 +1,7 @@
-// The main window's exam command: registration, preparation, the exam and the results, each a
+// One exam: registration, preparation, the exam and the results, each a
 // modal window; ExamCancelled ends the sequence at whichever step abandons the exam.
 #include "exam/ExamSequence.h"
 
-#include "app/Forms.h"
-#include "app/TfrmClassificatorZorvek.h"
 #include "core/Global.h"
 #include "data/TfrmADODataModule.h"
 #include "exam/ExamModal.h"
@@ -68,11 +66,3 @@ void run(QWidget* parent, TfrmADODataModule& dataModule, TfrmResult& result, Tfr
 }
 
 } // namespace ExamSequence
-
-void TfrmClassificatorZorvek::actExamenationExeExecute()
-{
-    TfrmADODataModule* dm = Forms::frmADODataModule ? Forms::frmADODataModule : TfrmADODataModule::instance();
-    if (!dm || !Forms::frmResult || !Forms::frmBGD_Examenation)
-        return;
-    ExamSequence::run(this, *dm, *Forms::frmResult, *Forms::frmBGD_Examenation);
-}
