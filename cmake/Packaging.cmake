@@ -44,11 +44,10 @@ set(CPACK_PACKAGE_VENDOR "Zorvek developers")
 set(CPACK_PACKAGE_CONTACT "Zorvek developers <zorvek@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "knowledge-testing workstation for contact network staff")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "knowledge-testing workstation for contact network staff\n"
-    "Exams drawn at random from the question banks of nine specialist categories on\n"
-    "electrical-safety rules, self-training with instant feedback, the unit's staff list and\n"
-    "the knowledge-check journal, printed as documents or written as spreadsheets. The\n"
-    "interface is in Russian.")
+    "Exams drawn at random from the question banks of nine specialist categories\n\
+on electrical-safety rules, self-training with instant feedback, the unit's\n\
+staff list and the knowledge-check journal, printed as documents or written\n\
+as spreadsheets. The interface is in Russian.")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

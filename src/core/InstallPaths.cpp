@@ -19,4 +19,9 @@ QString programFolder()
     return bin + QLatin1Char('/');
 }
 
+bool installed()
+{
+    return programFolder() != QCoreApplication::applicationDirPath() + QLatin1Char('/');
+}
+
 } // namespace InstallPaths

@@ -9,4 +9,9 @@ namespace InstallPaths {
 // The folder of the delivered files, ending with a separator.
 QString programFolder();
 
+// Whether the program runs from an installation (its delivered files are in <prefix>/share/zorvek).
+// The system's folders then receive no filled documents, whoever runs the program: those go to
+// the data folder.
+bool installed();
+
 } // namespace InstallPaths

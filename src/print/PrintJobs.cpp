@@ -1,6 +1,7 @@
 #include "print/PrintJobs.h"
 
 #include "core/Error.h"
+#include "core/InstallPaths.h"
 #include "print/JournalRows.h"
 #include "print/MyWord.h"
 
@@ -24,13 +25,19 @@ bool sameFolder(const QString& a, const QString& b)
            QDir(a).canonicalPath() == QDir(b).canonicalPath();
 }
 
-// Saves into the program's folder; when that cannot be written (an installed program's folder
-// usually cannot), into the data folder, and says so.
+// Saves into the program's folder; when that cannot be written, into the data folder, and says
+// so. An installed program saves into the data folder at once.
 Output save(MyWord& word, const QString& fileName, const Folders& folders, const QString& outFile)
 {
     if (!outFile.isEmpty()) {
         word.Save(outFile);
         return {outFile, QString()};
+    }
+    // An installed program's folder belongs to the package, even where it could be written.
+    if (InstallPaths::installed() && !folders.data.isEmpty()) {
+        const QString path = QDir(folders.data).filePath(fileName);
+        word.Save(path);
+        return {path, QString()};
     }
     const QString primary = QDir(folders.program).filePath(fileName);
     try {
