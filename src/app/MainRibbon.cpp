@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QFont>
 #include <QMenu>
+#include <QSet>
 
 void TfrmClassificatorZorvek::createActions()
 {
@@ -119,8 +120,21 @@ void TfrmClassificatorZorvek::connectHandlers()
         {"DataSetCancel1", &TfrmClassificatorZorvek::gridCancel},
         {"DataSetRefresh1", &TfrmClassificatorZorvek::gridRefresh},
     };
-    for (const auto& [name, handler] : handlers)
-        connect(action(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+    // Every command that leaves, hides or reopens the shown table (a mode, the exam, printing, the
+    // import, another table, leaving the program) settles its pending change first; the help
+    // commands and the grid's own commands leave it where it is.
+    const QSet<QByteArray> keepTable = {"actView", "actExamenation", "actSelf_training", "actEditor",
+                                        "actPersonal_Editor", "DataSetInsert1", "DataSetDelete1", "DataSetEdit1",
+                                        "DataSetPost1", "DataSetCancel1", "DataSetRefresh1"};
+    for (const auto& [name, handler] : handlers) {
+        if (keepTable.contains(name))
+            connect(action(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+        else
+            connect(action(QString::fromLatin1(name)), &QAction::triggered, this, [this, handler = handler] {
+                if (settlePendingChanges())
+                    (this->*handler)();
+            });
+    }
 
     // Print commands click the items of the hidden print window.
     const QList<QPair<const char*, const char*>> printItems = {
@@ -139,8 +153,10 @@ void TfrmClassificatorZorvek::connectHandlers()
         {"actPower_Dispatcher", "N19"},
     };
     for (const auto& [name, item] : printItems)
-        connect(action(QString::fromLatin1(name)), &QAction::triggered, this,
-                [this, item = QString::fromLatin1(item)] { printItem(item); });
+        connect(action(QString::fromLatin1(name)), &QAction::triggered, this, [this, item = QString::fromLatin1(item)] {
+            if (settlePendingChanges())
+                printItem(item);
+        });
 
     // Navigation moves the grid's current row.
     connect(action(QStringLiteral("DataSetFirst1")), &QAction::triggered, this, [this] { moveToRow(0); });

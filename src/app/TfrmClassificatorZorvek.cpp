@@ -186,6 +186,10 @@ bool TfrmClassificatorZorvek::eventFilter(QObject* watched, QEvent* event)
 void TfrmClassificatorZorvek::Ribbon1TabChange(int newIndex, int oldIndex)
 {
     if (oldIndex == 2 && (newIndex == 0 || newIndex == 1)) {
+        if (DBGrid->isVisible() && !settlePendingChanges()) {
+            Ribbon1->setCurrentTab(oldIndex);   // the user stays at the table
+            return;
+        }
         DBGrid->hide();
         Image1->show();
     }

@@ -20,6 +20,8 @@ public:
     int column(const QString& fieldName) const { return fieldIndex(fieldName); }
     // The stored value of a field of a row (dates as stored, ISO text).
     QVariant value(int row, const QString& fieldName) const;
+    // Whether a row was inserted and not stored yet.
+    bool isNewRow(int row) const;
 
     // Refuses every edit, whatever view shows the model (read-only reference tables).
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }

@@ -33,6 +33,8 @@ QMessageBox::StandardButton show(QWidget* parent, Kind kind, const QString& text
         yes->setText(QStringLiteral("Да"));
     if (QAbstractButton* no = box.button(QMessageBox::No))
         no->setText(QStringLiteral("Нет"));
+    if (QAbstractButton* cancel = box.button(QMessageBox::Cancel))
+        cancel->setText(QStringLiteral("Отмена"));
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 } // namespace
@@ -62,6 +64,19 @@ bool question(QWidget* parent, const QString& text, bool defaultYes)
     return show(parent, Kind::Question, text, QMessageBox::Yes | QMessageBox::No,
                 defaultYes ? QMessageBox::Yes : QMessageBox::No)
            == QMessageBox::Yes;
+}
+
+Choice questionWithCancel(QWidget* parent, const QString& text)
+{
+    switch (show(parent, Kind::Question, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                 QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+        return Choice::Yes;
+    case QMessageBox::No:
+        return Choice::No;
+    default:
+        return Choice::Cancel;
+    }
 }
 
 } // namespace Messages

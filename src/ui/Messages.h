@@ -28,6 +28,10 @@ void warning(QWidget* parent, const QString& text);
 void error(QWidget* parent, const QString& text);
 // Yes/No question; true for Yes. `defaultYes` picks the button Enter presses.
 bool question(QWidget* parent, const QString& text, bool defaultYes = false);
+// Yes/No/Cancel ("Да", "Нет", "Отмена"), Yes the default; a hook's answer other than Yes or No
+// counts as Cancel.
+enum class Choice { Yes, No, Cancel };
+Choice questionWithCancel(QWidget* parent, const QString& text);
 
 } // namespace Messages
 

@@ -193,6 +193,63 @@ private slots:
         QCOMPARE(rows(), 14);
     }
 
+    void addedQuestionsStayEditableWhateverTheRegisteredCount()
+    {
+        setRegistered(20); // after importing a shorter file: 12 rows, 20 registered
+        open();
+        QCOMPARE(number(), 12);
+        w->DataSetAppendEditorExecute();
+        w->DBMemo_Vopros->setStoredText(QStringLiteral("Местный вопрос"));
+        QVERIFY(w->DataSetPostEditorExecute());
+        QCOMPARE(number(), 13);
+        // Saved, it still takes typing, and "Удалить" does not call it registered.
+        QVERIFY(!w->DBMemo_Vopros->isReadOnly());
+        QVERIFY(w->DBComboBox_Otvet1->isEnabled());
+        QTest::keyClicks(w->DBMemo_Otvet1, QStringLiteral(" 1"));
+        QVERIFY(w->DataSetPostEditorExecute());
+        QVERIFY(stored(QStringLiteral("Ответ_1"), 13).toString().endsWith(QStringLiteral(" 1")));
+        fx->answer = QMessageBox::No;
+        w->DataSetDeleteEditorExecute();
+        QVERIFY(fx->messages.last().text.contains(QStringLiteral("№13")));
+        QVERIFY(!fx->messages.last().text.contains(QStringLiteral("зарегистрированных")));
+        // Shown again, the count decides once more.
+        QVERIFY(w->FormShow());
+        QCOMPARE(number(), 13);
+        w->actNextEdtorExecute();
+        QVERIFY(w->DBMemo_Vopros->isReadOnly());
+    }
+
+    void undoKeyUndoesTypingAndDiscardsNothing()
+    {
+        open();
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        w->DataSetAppendEditorExecute();
+        QCOMPARE(number(), 13);
+        w->DBMemo_Vopros->setFocus();
+        QTest::keyClicks(w->DBMemo_Vopros, QStringLiteral("abc"));
+        QTest::keyClick(w->DBMemo_Vopros, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(w->DBMemo_Vopros->toPlainText().size() < 3); // the typing went back, not the question
+        QCOMPARE(w->state(), TfrmBGD_Editor::State::Insert);
+        QTest::keyClicks(w->DBMemo_Vopros, QStringLiteral("xyz"));
+        // Outside the text boxes Ctrl+Z does nothing to the question either.
+        w->DBCtrlGrid1->setFocus();
+        QTest::keyClick(w->DBCtrlGrid1, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w->state(), TfrmBGD_Editor::State::Insert);
+        QCOMPARE(number(), 13);
+        // "Удалить" by its key asks before it throws the typed question away.
+        fx->answer = QMessageBox::No;
+        QTest::keyClick(w->DBMemo_Vopros, Qt::Key_Delete, Qt::ControlModifier);
+        QVERIFY(!fx->messages.isEmpty());
+        QCOMPARE(fx->messages.last().kind, Messages::Kind::Question);
+        QCOMPARE(w->state(), TfrmBGD_Editor::State::Insert);
+        QVERIFY(w->DBMemo_Vopros->toPlainText().contains(QStringLiteral("xyz")));
+        QVERIFY(w->DataSetPostEditorExecute());
+        QVERIFY(stored(QStringLiteral("Вопрос"), 13).toString().contains(QStringLiteral("xyz")));
+        w->hide();
+    }
+
     void deleteWhileAddingDiscardsTheNewQuestion()
     {
         open();
