@@ -2,9 +2,8 @@
 
 #include "core/Clock.h"
 #include "core/Error.h"
-#include "core/Global.h"
-#include "core/InstallPaths.h"
 #include "data/TfrmADODataModule.h"
+#include "print/DocumentPlaces.h"
 #include "print/MyWord.h"
 #include "print/PrintHooks.h"
 #include "print/PrintJobs.h"
@@ -26,23 +25,17 @@ TfrmGurnal::OpenUrl& openUrlHook()
     return hook;
 }
 
-QString programFolder()
-{
-    return Global::PathExe.isEmpty() ? InstallPaths::programFolder()
-                                     : Global::PathExe;
-}
-
-QSqlDatabase mainDatabase()
+TfrmADODataModule& dataModule()
 {
     TfrmADODataModule* module = TfrmADODataModule::instance();
     if (!module)
         throw zorvek::Error(QStringLiteral("Нет соединения с основной базой данных."));
-    return module->ADOConnectionGlb;
+    return *module;
 }
 
-PrintJobs::Folders folders()
+QSqlDatabase mainDatabase()
 {
-    return {programFolder(), TfrmADODataModule::dataFolder()};
+    return dataModule().ADOConnectionGlb;
 }
 
 } // namespace
@@ -123,7 +116,8 @@ void TfrmGurnal::showResult(const QString& path, const QString& notice)
 void TfrmGurnal::N3Click()
 {
     runJob([] {
-        const PrintJobs::Output out = PrintJobs::printProtocol(mainDatabase(), Clock::today(), folders());
+        const PrintJobs::Output out =
+            PrintJobs::printProtocol(mainDatabase(), Clock::today(), DocumentPlaces::folders());
         return qMakePair(out.path, out.notice);
     });
 }
@@ -131,19 +125,27 @@ void TfrmGurnal::N3Click()
 void TfrmGurnal::Word1Click()
 {
     runJob([] {
-        const PrintJobs::Output out = PrintJobs::printJournal(mainDatabase(), folders());
+        const PrintJobs::Output out = PrintJobs::printJournal(mainDatabase(), DocumentPlaces::folders());
         return qMakePair(out.path, out.notice);
     });
 }
 
 void TfrmGurnal::openDelivered(const QString& fileName)
 {
-    runJob([&] { return qMakePair(PrintJobs::openDocument(programFolder(), fileName), QString()); });
+    runJob([&] {
+        return qMakePair(
+            PrintJobs::copyDocument(DocumentPlaces::folders(), fileName, DocumentPlaces::newCopyFolder()),
+            QString());
+    });
 }
 
 void TfrmGurnal::openCategoryDocument(int position)
 {
-    openDelivered(PrintJobs::categoryDocumentFile(position));
+    runJob([position] {
+        const PrintJobs::Output out = PrintJobs::printCategoryQuestions(
+            dataModule(), position, TfrmADODataModule::dataFolder(), DocumentPlaces::folders());
+        return qMakePair(out.path, out.notice);
+    });
 }
 
 // Category positions in Порядковый_номер order (see Categories::bankFileForPosition).

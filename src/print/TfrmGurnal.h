@@ -1,8 +1,8 @@
 #pragma once
 // The print window: never shown, it carries the print menu whose items the main window's print
-// commands trigger. Each item is one job: the protocol of today's exams, the journal, or one of
-// the delivered documents (the nine category question lists and the operating manual); the
-// result is opened in the desktop's application for .docx files.
+// commands trigger. Each item is one job: the protocol of today's exams, the journal, the
+// question list of one of the nine categories (made from its bank as it is now), or a copy of
+// the operating manual; the result is opened in the desktop's application for .docx files.
 #include <QMainWindow>
 #include <functional>
 
