@@ -45,7 +45,7 @@ void TfrmClassificatorZorvek::buildRibbon()
 
     const int home = Ribbon1->addTab(QStringLiteral("Главная"));
     RibbonGroup* g = Ribbon1->addGroup(home, QStringLiteral("Руководство, протокол, журнал"));
-    for (const char* name : {"actClose", "actManagement", "act", "actGurnal"})
+    for (const char* name : {"actClose", "actManagement", "act", "actGurnal", "actGurnalXlsx"})
         large(g, name);
     g = Ribbon1->addGroup(home, QStringLiteral("Справочная система Классификатора ЗОРВЕК"));
     for (const char* name : {"actView", "actPersonal_Editor", "actExamenation", "actSelf_training", "actEditor"})
@@ -72,6 +72,7 @@ void TfrmClassificatorZorvek::buildRibbon()
     for (const char* name : {"actPersonal", "actCategorii", "actDopuski", "actCriterii", "actVoprosyToRazdely"})
         large(g, name);
     large(g, "actGurnalAll", QStringLiteral("Журнал"));
+    large(g, "actStaffImport");
     g = Ribbon1->addGroup(tables, QStringLiteral("Навигация по таблице"));
     g->setSmallRows(2);
     for (const char* name : {"DataSetFirst1", "DataSetPrior1", "DataSetNext1", "DataSetLast1"})
@@ -111,6 +112,7 @@ void TfrmClassificatorZorvek::connectHandlers()
         {"actDopuski", &TfrmClassificatorZorvek::actDopuskiExecute},
         {"actVoprosyToRazdely", &TfrmClassificatorZorvek::actVoprosyToRazdelyExecute},
         {"actGurnalAll", &TfrmClassificatorZorvek::actGurnalAllExecute},
+        {"actStaffImport", &TfrmClassificatorZorvek::actStaffImportExecute},
         {"DataSetInsert1", &TfrmClassificatorZorvek::gridInsert},
         {"DataSetDelete1", &TfrmClassificatorZorvek::gridDelete},
         {"DataSetEdit1", &TfrmClassificatorZorvek::gridEdit},
@@ -138,6 +140,7 @@ void TfrmClassificatorZorvek::connectHandlers()
     const QList<QPair<const char*, const char*>> printItems = {
         {"act", "N3"},
         {"actGurnal", "Word1"},
+        {"actGurnalXlsx", "GurnalXlsx"},
         {"actManagement", "N18"},
         {"actelectroeconomy", "N4"},
         {"actVManufacturersWorks", "N5"},

@@ -5,6 +5,7 @@
 #include "app/TPasswordDlg.h"
 #include "core/AppInfo.h"
 #include "core/Global.h"
+#include "core/InstallPaths.h"
 #include "data/TfrmADODataModule.h"
 #include "editor/LoadText.h"
 #include "exam/ExamSequence.h"
@@ -119,7 +120,7 @@ void TfrmClassificatorZorvek::FormCreate()
     QFont hintFont(QStringLiteral("Times New Roman"), 12);
     hintFont.setBold(true);
     ScreenTips::installHintSettings(hintFont);
-    Global::PathExe = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    Global::PathExe = InstallPaths::programFolder();
     setProperty("helpFile", QString(Global::PathExe + QStringLiteral("Классификатор ЗОРВЕК.chm")));
     // The main database and its folder: PathBD and StrConnect are set by the opening.
     guarded(this, [] { Forms::frmADODataModule->openMainDatabase(TfrmADODataModule::dataFolder()); });

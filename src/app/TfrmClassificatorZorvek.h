@@ -50,6 +50,8 @@ public:
     void actDopuskiExecute();
     void actVoprosyToRazdelyExecute();
     void actGurnalAllExecute();
+    // The staff list brought in from a CSV or XLSX file, after the password and a preview.
+    void actStaffImportExecute();
 
     // A command of this window by its object name (nullptr when there is none).
     QAction* action(const QString& name) const;

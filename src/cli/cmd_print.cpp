@@ -7,6 +7,7 @@
 #include "core/Error.h"
 #include "data/TfrmADODataModule.h"
 #include "print/DocumentPlaces.h"
+#include "print/JournalSheet.h"
 #include "print/MyWord.h"
 #include "print/PrintHooks.h"
 #include "print/PrintJobs.h"
@@ -70,8 +71,16 @@ int runProtocol(const QStringList& args)
 int runJournal(const QStringList& args)
 {
     const Cli::Args a(args);
-    if (!a.positional().isEmpty() || !a.unknown({QStringLiteral("--out")}).isEmpty())
-        return Cli::fail(QStringLiteral("использование: zorvek-cli journal [--out ФАЙЛ]"));
+    if (!a.positional().isEmpty() || !a.unknown({QStringLiteral("--out"), QStringLiteral("--xlsx")}).isEmpty() ||
+        (a.has(QStringLiteral("--xlsx")) && (a.has(QStringLiteral("--out")) || a.value(QStringLiteral("--xlsx")).isEmpty())))
+        return Cli::fail(QStringLiteral("использование: zorvek-cli journal [--out ФАЙЛ | --xlsx ФАЙЛ]"));
+    if (a.has(QStringLiteral("--xlsx"))) {
+        const auto module = Cli::openDataModule();
+        const QString path = a.value(QStringLiteral("--xlsx"));
+        const int rows = JournalSheet::write(module->ADOConnectionGlb, path);
+        Cli::out() << "Журнал (проверок: " << rows << "): " << QDir::toNativeSeparators(path) << '\n';
+        return 0;
+    }
     return runJob([&] {
         const auto module = Cli::openDataModule();
         const PrintJobs::Output out = PrintJobs::printJournal(
@@ -111,8 +120,9 @@ ZORVEK_CLI_COMMAND(
     QStringLiteral("protocol"), QStringLiteral("protocol [--date дд.мм.гггг] [--out ФАЙЛ]"),
     QStringLiteral("протокол проверки знаний за день (по умолчанию за сегодня) из журнала проверок"),
     runProtocol);
-ZORVEK_CLI_COMMAND(QStringLiteral("journal"), QStringLiteral("journal [--out ФАЙЛ]"),
-                   QStringLiteral("журнал проверки знаний: все записи журнала проверок и перечень правил"),
+ZORVEK_CLI_COMMAND(QStringLiteral("journal"), QStringLiteral("journal [--out ФАЙЛ | --xlsx ФАЙЛ]"),
+                   QStringLiteral("журнал проверки знаний: все записи журнала проверок и перечень правил; "
+                                  "с --xlsx — таблица XLSX с датами и числами"),
                    runJournal);
 ZORVEK_CLI_COMMAND(
     QStringLiteral("docs"), QStringLiteral("docs [--out-dir ПАПКА]"),

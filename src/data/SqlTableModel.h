@@ -29,6 +29,8 @@ public:
 
     // Caption and width for a column, applied whenever the table is (re)opened.
     void setFieldCaption(const QString& fieldName, const QString& caption, int widthChars = 0);
+    // The caption set for a column; empty when it has none.
+    QString fieldCaption(const QString& fieldName) const { return m_captions.value(fieldName).text; }
     void applyCaptions();
 
 private:

@@ -2,6 +2,7 @@
 
 #include "app/Forms.h"
 #include "core/Global.h"
+#include "core/InstallPaths.h"
 #include "core/question/EditorRules.h"
 #include "data/Db.h"
 #include "data/TfrmADODataModule.h"
@@ -82,7 +83,7 @@ void TfrmBGD_Editor::FormCreate()
     // Dates are shown and converted as dd.MM.yyyy by the data layer whatever the regional
     // settings. The main database is connected once, by the main window's creation: connecting
     // it again here would only repeat the message about an unusable BGD.mdb.
-    Global::PathExe = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    Global::PathExe = InstallPaths::programFolder();
 }
 
 void TfrmBGD_Editor::buildActions()

@@ -2,9 +2,9 @@
 
 #include "core/Error.h"
 #include "core/Global.h"
+#include "core/InstallPaths.h"
 #include "data/TfrmADODataModule.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -12,12 +12,14 @@ namespace DocumentPlaces {
 
 QString deliveredFolder()
 {
-    return Global::PathExe.isEmpty() ? QCoreApplication::applicationDirPath() + QLatin1Char('/')
-                                     : Global::PathExe;
+    return Global::PathExe.isEmpty() ? InstallPaths::programFolder() : Global::PathExe;
 }
 
 PrintJobs::Folders folders()
 {
+    // An installed program's folder belongs to the package, even where it could be written.
+    if (InstallPaths::installed())
+        return {deliveredFolder(), TfrmADODataModule::dataFolder(), QString()};
     return {deliveredFolder(), deliveredFolder(), TfrmADODataModule::dataFolder()};
 }
 

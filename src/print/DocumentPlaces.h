@@ -8,11 +8,12 @@
 namespace DocumentPlaces {
 
 // The delivered templates and documents: the program's folder (PathExe once the program has
-// started, the executable's folder before).
+// started, InstallPaths' folder before).
 QString deliveredFolder();
 
 // The print jobs' folders: the delivered ones; the outputs in the program's folder, or in the
-// data folder when the program's folder cannot take them.
+// data folder when the program's folder cannot take them. An installed program puts its outputs
+// in the data folder.
 PrintJobs::Folders folders();
 
 // A new, empty folder for one opened copy of a delivered document, so that the word processor

@@ -66,6 +66,7 @@ TfrmGurnal::TfrmGurnal(QWidget* parent) : QMainWindow(parent)
                   &TfrmGurnal::N11Click);
     N19 = addItem(QStringLiteral("N19"), QStringLiteral("Печать вопросов для энергодиспетчеров"),
                   &TfrmGurnal::N19Click);
+    GurnalXlsx = addItem(QStringLiteral("GurnalXlsx"), QStringLiteral("Журнал в XLSX"), &TfrmGurnal::GurnalXlsxClick);
 }
 
 void TfrmGurnal::setOpenUrlHook(OpenUrl hook)

@@ -28,6 +28,7 @@ public:
     QAction* N10 = nullptr;
     QAction* N11 = nullptr;
     QAction* N19 = nullptr;
+    QAction* GurnalXlsx = nullptr; // "Журнал в XLSX": the journal as a spreadsheet
 
     // How a finished document is shown; QDesktopServices::openUrl unless a test replaces it.
     // Returns false when nothing could open it.
@@ -47,6 +48,8 @@ public slots:
     void N11Click();
     void N18Click();
     void N19Click();
+    // Asks where to save, writes Журнал_All as an .xlsx sheet and opens it.
+    void GurnalXlsxClick();
 
 private:
     QAction* addItem(const QString& name, const QString& caption, void (TfrmGurnal::*handler)());

@@ -97,6 +97,26 @@ QString openFileName(QWidget* parent, const QString& caption, const QString& dir
     return QFileDialog::getOpenFileName(parent, caption, directory, filter);
 }
 
+QString saveFileName(QWidget* parent, const QString& caption, const QString& path, const QString& filter)
+{
+    if (g_next) {
+        QString name = *g_next;
+        g_next.reset();
+        return name;
+    }
+    return QFileDialog::getSaveFileName(parent, caption, path, filter);
+}
+
+QString existingDirectory(QWidget* parent, const QString& caption, const QString& directory)
+{
+    if (g_next) {
+        QString name = *g_next;
+        g_next.reset();
+        return name;
+    }
+    return QFileDialog::getExistingDirectory(parent, caption, directory);
+}
+
 void setNextFileName(const QString& fileName)
 {
     g_next = fileName;

@@ -41,6 +41,11 @@ namespace FileDialogs {
 // `filter` uses Qt's form ("Текстовые файлы (*.txt);;Все файлы (*)").
 QString openFileName(QWidget* parent, const QString& caption, const QString& directory, const QString& filter);
 
+// The file name chosen in a save-file dialog (which asks before replacing a file); empty when cancelled.
+QString saveFileName(QWidget* parent, const QString& caption, const QString& path, const QString& filter);
+// The folder chosen in a folder dialog; empty when cancelled.
+QString existingDirectory(QWidget* parent, const QString& caption, const QString& directory);
+
 // Tests: the next dialog returns this name at once (an empty string = cancelled) instead of showing.
 void setNextFileName(const QString& fileName);
 

@@ -158,7 +158,7 @@ private slots:
                 order << g->caption() + QStringLiteral(": ") + names.join(QLatin1Char(','));
             }
         const QStringList expected = {
-            QStringLiteral("Руководство, протокол, журнал: actClose,actManagement,act,actGurnal"),
+            QStringLiteral("Руководство, протокол, журнал: actClose,actManagement,act,actGurnal,actGurnalXlsx"),
             QStringLiteral("Справочная система Классификатора ЗОРВЕК: actView,actPersonal_Editor,actExamenation,"
                            "actSelf_training,actEditor"),
             QStringLiteral("Режимы работы Классификатора ЗОРВЕК: actViewExe,actExamenationExe,actSelf_trainingExe,"
@@ -167,7 +167,8 @@ private slots:
                            "actOtvetsvennyeWorks,actGivingOrder,actVManufacturersWorks,actElectrical_engineers_II,"
                            "actElectrical_engineers_III,actElectrical_engineers_IV,actElectrical_engineers_V,"
                            "actPower_Dispatcher"),
-            QStringLiteral("Таблицы: actPersonal,actCategorii,actDopuski,actCriterii,actVoprosyToRazdely,actGurnalAll"),
+            QStringLiteral("Таблицы: actPersonal,actCategorii,actDopuski,actCriterii,actVoprosyToRazdely,actGurnalAll,"
+                           "actStaffImport"),
             QStringLiteral("Навигация по таблице: DataSetFirst1,DataSetPrior1,DataSetNext1,DataSetLast1"),
             QStringLiteral("Редактирование таблицы: DataSetInsert1,DataSetDelete1,DataSetEdit1,DataSetPost1,"
                            "DataSetCancel1,DataSetRefresh1"),

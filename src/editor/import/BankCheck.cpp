@@ -243,11 +243,31 @@ private:
                                   .arg(c.kolVoprosov);
     }
 
+    // A section the exam draws from but which holds no question yet (a new unit's database):
+    // one line per category names them all, instead of a shortage per system and section.
+    QList<int> emptySections(const Criteria& c, const std::array<Section, 10>& sections)
+    {
+        QList<int> empty;
+        for (int s = 1; s <= 9; ++s) {
+            if (c.quota[s] > 0 && sections[s].present && sections[s].texts.isEmpty())
+                empty << s;
+        }
+        return empty;
+    }
+
     void checkQuotas(const QString& category, const Criteria& c, const std::array<Section, 10>& sections)
     {
+        const QList<int> empty = emptySections(c, sections);
+        if (!empty.isEmpty()) {
+            QStringList named;
+            for (int s : empty)
+                named << QStringLiteral("%1 (вопросов в экзамене: %2)").arg(Categories::sectionTableName(s)).arg(c.quota[s]);
+            m_problems << where(category) + QStringLiteral("до проведения экзаменов нужно заполнить разделы: ") +
+                              named.join(QStringLiteral(", "));
+        }
         for (const QString& system : {ExamDraw::SystemAc, ExamDraw::SystemDc}) {
             for (int s = 1; s <= 9; ++s) {
-                if (c.quota[s] <= 0 || !sections[s].present)
+                if (c.quota[s] <= 0 || !sections[s].present || empty.contains(s))
                     continue;
                 const auto eligible =
                     std::count_if(sections[s].texts.cbegin(), sections[s].texts.cend(),
