@@ -4,9 +4,42 @@
 
 #include <QComboBox>
 #include <QHelpEvent>
+#include <QItemSelectionModel>
 #include <QPainter>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QToolTip>
+
+namespace {
+
+// Lets the grid post the row the cursor is leaving before the cursor moves.
+class RowLeavingSelection : public QItemSelectionModel
+{
+public:
+    RowLeavingSelection(QAbstractItemModel* model, DataGrid* grid) : QItemSelectionModel(model, grid), m_grid(grid) {}
+
+    void setCurrentIndex(const QModelIndex& index, QItemSelectionModel::SelectionFlags command) override
+    {
+        const QModelIndex from = currentIndex();
+        if (m_guarding || !m_grid || !from.isValid() || !index.isValid() || index.row() == from.row()) {
+            QItemSelectionModel::setCurrentIndex(index, command);
+            return;
+        }
+        const int column = index.column();
+        int to = index.row();
+        m_guarding = true;
+        const bool may = m_grid->mayLeaveRow(from.row(), &to);
+        m_guarding = false;
+        if (may)
+            QItemSelectionModel::setCurrentIndex(model()->index(to, column), command);
+    }
+
+private:
+    QPointer<DataGrid> m_grid;
+    bool m_guarding = false;
+};
+
+} // namespace
 
 namespace {
 constexpr int CellPadding = 8;
@@ -35,7 +68,7 @@ void DataGrid::setTable(SqlTableModel* table)
                       Qt::QueuedConnection);
     // The row marker follows the current row.
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, verticalHeader()->viewport(),
-            qOverload<>(&QWidget::update));
+            qOverload<>(&QWidget::update), Qt::UniqueConnection);
     applyColumnWidths();
 }
 
@@ -118,6 +151,19 @@ bool DataGrid::viewportEvent(QEvent* event)
         return true;
     }
     return QTableView::viewportEvent(event);
+}
+
+void DataGrid::setModel(QAbstractItemModel* model)
+{
+    if (model && model == this->model() && dynamic_cast<RowLeavingSelection*>(selectionModel()))
+        return;
+    QTableView::setModel(model);
+    if (!model)
+        return;
+    QItemSelectionModel* made = selectionModel();
+    setSelectionModel(new RowLeavingSelection(model, this));
+    if (made)
+        made->deleteLater();
 }
 
 void DataGrid::commitEditor()

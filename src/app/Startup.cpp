@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -19,6 +20,9 @@ void configureApplication(QApplication& app)
     // titles and labels take the room they were drawn for.
     QFont::insertSubstitutions(QStringLiteral("Tahoma"),
                                {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans")});
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/zorvek.svg")));
+    // Lets the desktop match the windows with the menu entry (and its icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral("zorvek"));
     // Qt's own dialogs (file dialog, standard buttons) in Russian.
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     auto* qtTranslator = new QTranslator(&app);

@@ -31,6 +31,12 @@ QString createQuestionTable(const QString& tableName)
            + QStringLiteral("Количество_ответов SmallInt)");
 }
 
+QString createExamStage()
+{
+    return QStringLiteral("Create Table ") + ExamStage
+           + QStringLiteral("( Стадия VarChar(20) Not Null, Код_работника Int)");
+}
+
 QStringList questionColumns()
 {
     return {QStringLiteral("Индекс"),          QStringLiteral("Вопрос"),          QStringLiteral("Фото"),
@@ -105,6 +111,7 @@ QStringList mainDatabaseStatements()
         QStringLiteral("Create Table ") + Dolgnost
             + QStringLiteral("( Индекс Int identity, Название_должности VarChar(50))"),
         createOtvety(),
+        createExamStage(),
     };
 }
 
@@ -123,6 +130,12 @@ void recreateTable(const QSqlDatabase& db, const QString& table, const QString& 
     if (Db::hasTable(db, table))
         Db::exec(db, QStringLiteral("DROP TABLE ") + table);
     Db::exec(db, createStatement);
+}
+
+void ensureTable(const QSqlDatabase& db, const QString& table, const QString& createStatement)
+{
+    if (!Db::hasTable(db, table))
+        Db::exec(db, createStatement);
 }
 
 } // namespace Schema

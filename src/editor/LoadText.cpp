@@ -66,7 +66,17 @@ void LoadText::run(QWidget* window, TfrmOpenBD& chooser, TfrmADODataModule& data
         const QuestionFile::ParseResult parsed = SectionImport::readFile(file, section);
         const QStringList notes = showDiagnostics(window, parsed.diagnostics);
         if (parsed.questions.isEmpty()) {
-            Messages::warning(window, SectionImport::noQuestionsMessage(file, section));
+            Messages::warning(window, SectionImport::noQuestionsMessage(file, section, parsed));
+            return;
+        }
+        // Replacing the section must not take its pictures away unasked.
+        const SectionImport::Pictures pictures =
+            SectionImport::countPictures(dataModule, category, section, parsed.questions, file);
+        const bool dropPictures = pictures.lost() > 0;
+        if (dropPictures && !Messages::question(window, SectionImport::pictureLossMessage(pictures, section) +
+                                                            QStringLiteral("\nЗаменить раздел всё равно?"))) {
+            Messages::information(
+                window, QStringLiteral("Заполнение отменено. Раздел «%1» не изменён.").arg(section));
             return;
         }
 
@@ -79,22 +89,25 @@ void LoadText::run(QWidget* window, TfrmOpenBD& chooser, TfrmADODataModule& data
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(500);
         const int stored = SectionImport::storeQuestions(
-            dataModule, category, section, parsed.questions, file, [&](int done, int) {
+            dataModule, category, section, parsed, file,
+            [&](int done, int) {
                 progress.setLabelText(QStringLiteral("Запись вопросов в «%1»: %2 из %3")
                                           .arg(section)
                                           .arg(done)
                                           .arg(total));
                 progress.setValue(done);
                 return !progress.wasCanceled();
-            });
+            },
+            dropPictures);
         progress.reset();
         if (stored < 0) {
             Messages::information(
                 window, QStringLiteral("Заполнение прервано. Раздел «%1» не изменён.").arg(section));
             return;
         }
-        QString done = QStringLiteral("В раздел «%1» категории «%2» записано вопросов: %3.")
-                           .arg(section, category, QString::number(stored));
+        QString done = QStringLiteral("В раздел «%1» категории «%2» записано вопросов: %3, рисунков: %4.\n%5")
+                           .arg(section, category, QString::number(stored), QString::number(pictures.after),
+                                SectionImport::encodingNote(parsed.encoding));
         if (!notes.isEmpty())
             done += QLatin1Char('\n') + notes.join(QLatin1Char('\n'));
         Messages::information(window, done);

@@ -53,11 +53,15 @@ void run(QWidget* parent, TfrmADODataModule& dataModule, TfrmResult& result, Tfr
     Global::KolOtvetov = 0;
     if (!guarded(parent, [&] { exam.ExamenationExe(); })) {
         Global::ExamCancelled = 1;
+        guarded(parent, [&] { flow.abandon(); });
         return;
     }
     ExamModal::run(&exam);
-    if (Global::ExamCancelled)
+    if (Global::ExamCancelled) {
+        // Left before the last answer: there is nothing for the next start to take up.
+        guarded(parent, [&] { flow.abandon(); });
         return;
+    }
 
     // Steps 10 and 11: the results.
     result.setResultsStage();

@@ -2,7 +2,8 @@
 // sees it: the main window with each reference table, the password dialog, the chooser (also for
 // the import), registration, the exam window for the longest and for a short category, the results
 // and the detailed results with a hint, self-training with a right, a wrong and an incomplete
-// answer revealed, the viewer, and the editor on a locked and on an editable page.
+// answer revealed, the viewer, the editor on a locked and on an editable page, the staff list
+// preview and the start window.
 // Run it on a real X display (Xvfb) of the desktop size wanted: shell_screens <output folder>.
 // It also writes titles.txt: every window's title as the X server holds it.
 #include "TestDataFolder.h"
@@ -11,6 +12,7 @@
 #include "app/Startup.h"
 #include "app/TPasswordDlg.h"
 #include "app/TfrmClassificatorZorvek.h"
+#include "app/TfrmStart.h"
 #include "core/Global.h"
 #include "editor/TfrmBGD_Editor.h"
 #include "exam/ExamModal.h"
@@ -18,6 +20,7 @@
 #include "exam/TfrmResult.h"
 #include "exam/TfrmResultAll.h"
 #include "select/TfrmOpenBD.h"
+#include "staff/TfrmStaffImport.h"
 #include "training/TfrmBGD_Samopodgotovka.h"
 #include "ui/Messages.h"
 #include "ui/question/BoundWidgets.h"
@@ -260,9 +263,30 @@ int main(int argc, char* argv[])
     trigger(w, "actPersonal");
     shot(QStringLiteral("50-table-personal-after-exams"));
 
+    // The preview of a staff list with one refused row.
+    {
+        QFile csv(data.filePath(QStringLiteral("staff.csv")));
+        if (csv.open(QIODevice::WriteOnly))
+            csv.write(QStringLiteral("№;ФИО;Должность;Группа;Система;Категория_специалиста\n"
+                                     "101;Орлов Олег Олегович;Электромонтёр;III;постоянного тока;Электромонтёры III группа\n"
+                                     "102;Зуев Захар Захарович;Мастер;IV;трёхфазного;Сварщики\n"
+                                     "103;Белов Борис Борисович;Электромеханик;V;переменного тока;Энергодиспетчеры\n")
+                          .toUtf8());
+        csv.close();
+        TfrmStaffImport preview(*Forms::frmADODataModule,
+                                StaffImport::prepare(*Forms::frmADODataModule, csv.fileName()), w);
+        preview.show();
+        shot(QStringLiteral("60-staff-import"));
+    }
+    Forms::destroyAll();
+    TfrmStart start;
+    start.setNotice(QStringLiteral("В папке данных «/home/operator/Зорвек», открытой в прошлый раз, больше нет "
+                                   "основной базы данных BGD.mdb."));
+    start.show();
+    shot(QStringLiteral("61-start"));
+
     QFile titles(g_out.filePath(QStringLiteral("titles.txt")));
     if (titles.open(QIODevice::WriteOnly))
         titles.write(g_titles.join(QLatin1Char('\n')).toUtf8());
-    Forms::destroyAll();
     return 0;
 }

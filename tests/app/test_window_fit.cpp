@@ -18,6 +18,7 @@
 #include "ui/question/BoundWidgets.h"
 #include "ui/question/QuestionPage.h"
 #include "ui/ribbon/Ribbon.h"
+#include "ui/ribbon/RibbonPage.h"
 #include "view/TfrmBGD_View.h"
 
 #include <QAction>
@@ -35,6 +36,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 #include <memory>
 
@@ -179,6 +181,33 @@ private slots:
                 trigger(w, table);
             QVERIFY2(fits(w, {w->Ribbon1, w->DBGrid}), table);
         }
+    }
+
+    // A ribbon tab whose groups are wider than the window scrolls: its arrow brings the last group
+    // into view.
+    void ribbonTabsScrollInsteadOfWidening()
+    {
+        for (int tab = 0; tab < w->Ribbon1->tabCount(); ++tab) {
+            w->Ribbon1->setCurrentTab(tab);
+            QCoreApplication::processEvents();
+            RibbonGroup* last = w->Ribbon1->groups(tab).constLast();
+            auto* page = qobject_cast<RibbonPage*>(last->parentWidget()->parentWidget()->parentWidget());
+            QVERIFY(page);
+            const auto lastInView = [&] {
+                const QRect r(last->mapTo(page, QPoint()), last->size());
+                return page->rect().contains(r);
+            };
+            if (lastInView()) {
+                QVERIFY(!page->scrollRight()->isVisible());
+                continue;
+            }
+            QVERIFY2(page->scrollRight()->isVisible(), qPrintable(w->Ribbon1->tabTitle(tab)));
+            for (int i = 0; i < 20 && !lastInView(); ++i)
+                QTest::mouseClick(page->scrollRight(), Qt::LeftButton);
+            QVERIFY(lastInView());
+            QVERIFY(page->scrollLeft()->isVisible());
+        }
+        w->Ribbon1->setCurrentTab(2);
     }
 
     void passwordDialogAndChooser()
