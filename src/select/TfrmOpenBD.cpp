@@ -143,6 +143,8 @@ void TfrmOpenBD::buildLayout()
     Label1->setBuddy(DBLookupComboBox);
     connect(DBLookupComboBox, &LookupComboBox::closedUp, this, &TfrmOpenBD::DBLookupComboBoxCloseUp);
     connect(DBLookupComboBox, &QComboBox::activated, this, &TfrmOpenBD::DBLookupComboBoxCloseUp);
+    // A long category name may not fit the box: the whole of it in the box's tip.
+    connect(DBLookupComboBox, &QComboBox::currentTextChanged, DBLookupComboBox, &QWidget::setToolTip);
     DBLookupComboBox->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
