@@ -13,6 +13,7 @@
 #include "exam/TfrmResultAll.h"
 #include "exam/flow/ExamFlow.h"
 #include "ui/Guarded.h"
+#include "ui/WorkArea.h"
 #include "ui/ribbon/Ribbon.h"
 
 #include <QAction>
@@ -49,7 +50,7 @@ TfrmResult::TfrmResult(QWidget* parent) : QDialog(parent)
     layout->addWidget(ribbon);
     buildRibbon();
     buildBoxes();
-    resize(1100, 640);
+    WorkArea::resizeWithin(this, QSize(1100, 640));
 }
 
 void TfrmResult::buildRibbon()
