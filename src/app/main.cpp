@@ -11,6 +11,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     Startup::configureApplication(app);
+    if (!Startup::takeServerOptions())
+        return 2;
     TfrmClassificatorZorvek* mainWindow = Forms::createAll();
     mainWindow->FormCreate();
     mainWindow->show();

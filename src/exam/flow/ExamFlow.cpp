@@ -10,12 +10,13 @@
 
 namespace {
 
-// A graded Журнал row (J) with no equal row in Журнал_All (A); columns compared null-safely.
+// A graded Журнал row (J) with no equal row in Журнал_All (A); columns compared null-safely, in
+// words both engines accept.
 QString unsavedGradedRowCondition()
 {
     QStringList equal;
     for (const QString& c : Schema::journalColumns())
-        equal << QStringLiteral("A.") + c + QStringLiteral(" Is J.") + c;
+        equal << QStringLiteral("(A.%1 = J.%1 Or (A.%1 Is Null And J.%1 Is Null))").arg(c);
     return QStringLiteral(" Where Coalesce(Trim(J.Результат_проверки_знаний), '') <> ''"
                           " And Not Exists (Select 1 From Журнал_All A Where ")
            + equal.join(QStringLiteral(" And ")) + QStringLiteral(")");
