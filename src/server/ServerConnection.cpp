@@ -117,8 +117,10 @@ void open(QSqlDatabase& db, const QString& conninfo)
     db.setConnectOptions(fullConninfo(conninfo));
     if (!db.open())
         throw DbError(diagnose(conninfo));
-    // Waits for another station's lock as long as SQLite waits for a busy file, then gives up.
-    Db::exec(db, QStringLiteral("Select pg_catalog.set_config('lock_timeout', ?, false)"),
+    // Waits for another station's lock as long as SQLite waits for a busy file, then gives up; the
+    // server's notices ("drop cascades to …") stay out of the program's output.
+    Db::exec(db, QStringLiteral("Select pg_catalog.set_config('lock_timeout', ?, false), "
+                                "pg_catalog.set_config('client_min_messages', 'warning', false)"),
              {QString::number(Db::BusyTimeoutMs)});
 }
 

@@ -49,4 +49,11 @@ inline QList<QVariantList> rows(const QSqlDatabase& db, const QString& sql, cons
     return out;
 }
 
+// The row added last to Журнал_All (both engines read a table in the order its rows were added).
+inline QList<QVariantList> lastJournalRow(const QSqlDatabase& db)
+{
+    const QList<QVariantList> all = rows(db, QStringLiteral("Select * From Журнал_All"));
+    return all.isEmpty() ? all : all.mid(all.size() - 1);
+}
+
 } // namespace ExamTest

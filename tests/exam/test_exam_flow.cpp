@@ -280,7 +280,7 @@ void TestExamFlow::wholeExamOfWorkerWithDoubleQuote()
     const QVariantList journal = m_flow->journalValues();
     m_flow->finish();
     QCOMPARE(count(m_dm->ADOConnectionGlb, Schema::GurnalAll), before + 1);
-    const auto last = rows(m_dm->ADOConnectionGlb, QStringLiteral("Select * From Журнал_All Where rowid = (Select Max(rowid) From Журнал_All)"));
+    const auto last = lastJournalRow(m_dm->ADOConnectionGlb);
     QCOMPARE(last.first(), journal);
     QCOMPARE(journal.first().toString(), fio);
     QCOMPARE(Db::scalar(m_dm->ADOConnectionGlb, QStringLiteral("Select Дата_сдачи_экзамена From Персонал Where Код = 13")).toString(),
@@ -319,7 +319,7 @@ void TestExamFlow::gradedRowLeftInJournalIsRecovered()
     const QString message = next.start();
     QVERIFY(message.contains(QStringLiteral("Морозов")));
     QCOMPARE(count(m_dm->ADOConnectionGlb, Schema::GurnalAll), before + 1);
-    const auto last = rows(m_dm->ADOConnectionGlb, QStringLiteral("Select * From Журнал_All Where rowid = (Select Max(rowid) From Журнал_All)"));
+    const auto last = lastJournalRow(m_dm->ADOConnectionGlb);
     QCOMPARE(last.first(), graded);
     QCOMPARE(Db::scalar(m_dm->ADOConnectionGlb, QStringLiteral("Select Дата_сдачи_экзамена From Персонал Where Код = 14")).toString(),
              QStringLiteral("2026-12-09"));

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # A throwaway PostgreSQL cluster for the tests, listening only on a Unix socket in its own folder.
-#   pg-test-cluster.sh start DIR   initdb in DIR/data and start the server (socket in DIR)
+#   pg-test-cluster.sh start DIR [ZORVEK_CLI]
+#                                  initdb in DIR/data and start the server (socket in DIR); with the
+#                                  program, also the database zorvek_demo: the demo data folder
+#                                  pushed by "server push" and the station "test" added
 #   pg-test-cluster.sh stop DIR    stop the server and remove DIR
 # Started as root, the server runs as the "postgres" user (PostgreSQL refuses to run as root).
 # Its superuser is "zorvek_test" with trust authentication on the socket; the role "zorvek_pw"
@@ -58,6 +61,15 @@ CONF
     fi
     # Root reaches the socket anyway; other users of the machine need the folder open.
     chmod 755 "$dir"
+    cli=${3:-}
+    if [ -n "$cli" ]; then
+        server="host=$dir port=5432 user=zorvek_test dbname=zorvek_demo"
+        "$bindir/createdb" -h "$dir" -p 5432 -U zorvek_test -E UTF8 zorvek_demo
+        "$cli" demo "$dir/demo" >/dev/null
+        "$cli" --server "$server" server init >/dev/null
+        "$cli" --server "$server" server add-station test >/dev/null
+        "$cli" --server "$server" server push "$dir/demo" >/dev/null
+    fi
     echo "PostgreSQL test cluster running: host=$dir port=5432 user=zorvek_test"
     ;;
 stop)

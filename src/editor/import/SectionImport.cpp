@@ -105,9 +105,7 @@ bool replaceSection(const QSqlDatabase& bank, const QString& sectionTable, const
     requireSection(sectionTable);
     const int total = int(questions.size());
     Db::Transaction tx(bank);
-    if (Db::hasTable(bank, sectionTable))
-        Db::exec(bank, QStringLiteral("DROP TABLE ") + sectionTable);
-    Db::exec(bank, Schema::createQuestionTable(sectionTable));
+    Schema::recreateTable(bank, sectionTable, Schema::createQuestionTable(sectionTable));
 
     QSqlQuery insert(bank);
     const QString sql = SqlDialect::translate(insertStatement(sectionTable), SqlDialect::engineOf(bank));
