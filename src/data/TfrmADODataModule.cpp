@@ -198,7 +198,7 @@ void TfrmADODataModule::openTable(SqlTableModel* table, const QString& tableName
     if (!db.isOpen())
         throw DbError(QStringLiteral("Нет соединения с базой данных: таблица «%1» не может быть открыта.").arg(tableName));
     table->clear();
-    table->setTable(SqlDialect::storedName(tableName, SqlDialect::engineOf(db)));
+    table->setTable(tableName);
     if (table->record().isEmpty())
         throw DbError(QStringLiteral("Таблица «%1» не найдена в базе данных. %2").arg(tableName, Db::location(db)));
     if (!orderColumn.isEmpty()) {

@@ -44,8 +44,8 @@ struct Conn
 };
 
 // With the same parameters on the database every server has: tells a missing database from a
-// server that cannot be reached at all.
-QString diagnoseDatabase(const QString& conninfo, const QString& database, const QString& shownHost)
+// server that cannot be reached at all. `onServer`: "На сервере «…»" or the local server's words.
+QString diagnoseDatabase(const QString& conninfo, const QString& database, const QString& onServer)
 {
     const QByteArray full = fullConninfo(conninfo).toUtf8();
     const char* keys[] = {"dbname", "dbname", nullptr};
@@ -60,11 +60,11 @@ QString diagnoseDatabase(const QString& conninfo, const QString& database, const
     const bool exists = PQresultStatus(r) == PGRES_TUPLES_OK && PQntuples(r) > 0;
     PQclear(r);
     if (exists)
-        return QStringLiteral("Нет права подключения к базе данных «%1» на сервере «%2»: его даёт администратор сервера.")
-            .arg(database, shownHost);
-    return QStringLiteral("На сервере «%1» нет базы данных «%2». Проверьте «dbname» в строке подключения; новую базу "
+        return QStringLiteral("%1 нет права подключения к базе данных «%2»; его даёт администратор сервера.")
+            .arg(onServer, database);
+    return QStringLiteral("%1 нет базы данных «%2». Проверьте «dbname» в строке подключения; новую базу "
                           "готовит администратор командой zorvek-cli server init.")
-        .arg(shownHost, database);
+        .arg(onServer, database);
 }
 
 } // namespace
@@ -87,26 +87,33 @@ QString diagnose(const QString& conninfo)
     const QString host = fromPq(PQhost(conn.c));
     const QString user = fromPq(PQuser(conn.c));
     const QString database = fromPq(PQdb(conn.c));
-    const QString shownHost = host.isEmpty() || host.startsWith(QLatin1Char('/')) ? QStringLiteral("этого компьютера") : host;
+    const bool local = host.isEmpty() || host.startsWith(QLatin1Char('/'));
+    const QString server = local ? QStringLiteral("Сервер базы данных на этом компьютере")
+                                 : QStringLiteral("Сервер базы данных «%1»").arg(host);
     QString message;
     if (PQconnectionNeedsPassword(conn.c))
-        message = QStringLiteral("Сервер «%1» требует пароль пользователя «%2», а пароль не задан. Программа паролей не "
+        message = QStringLiteral("%1 требует пароль пользователя «%2», а пароль не задан. Программа паролей не "
                                  "хранит: запишите пароль в файл ~/.pgpass этого компьютера.")
-                      .arg(shownHost, user);
+                      .arg(server, user);
     else if (PQconnectionUsedPassword(conn.c))
-        message = QStringLiteral("Сервер «%1» не принял пароль пользователя «%2»: пароль неверен. Проверьте его в файле "
+        message = QStringLiteral("%1 не принял пароль пользователя «%2»: пароль неверен. Проверьте его в файле "
                                  "~/.pgpass этого компьютера.")
-                      .arg(shownHost, user);
+                      .arg(server, user);
     else if (!host.isEmpty() && !host.startsWith(QLatin1Char('/')) && !host.contains(QLatin1Char(','))
              && !hostResolves(host))
         message = QStringLiteral("Сервер «%1» не найден: такого имени нет в сети. Проверьте «host» в строке подключения "
                                  "(или в pg_service.conf).")
                       .arg(host);
     else
-        message = diagnoseDatabase(conninfo, database, shownHost);
+        message = diagnoseDatabase(conninfo, database,
+                                   local ? QStringLiteral("На сервере базы данных этого компьютера")
+                                         : QStringLiteral("На сервере «%1»").arg(host));
+    if (message.isEmpty() && PQping(fullConninfo(conninfo).toUtf8().constData()) == PQPING_OK)
+        message = QStringLiteral("%1 отказал в подключении пользователю «%2» к базе данных «%3»: такого пользователя нет "
+                                 "или ему не разрешено подключаться; это решает администратор сервера.")
+                      .arg(server, user, database);
     if (message.isEmpty())
-        message = QStringLiteral("Нет связи с сервером базы данных «%1»: сервер не отвечает или не принимает подключения.")
-                      .arg(shownHost);
+        message = QStringLiteral("%1 не отвечает или не принимает подключения: нет связи с сервером.").arg(server);
     return message + QLatin1Char('\r') + detail;
 }
 
