@@ -40,8 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString marker = QString(QChar(u'0' + data[0] % 10)) + u'.';
     const QByteArrayView bytes(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
 
-    const QString text = decode(bytes);
+    Encoding encoding = Encoding::Windows1251;
+    const QString text = decode(bytes, &encoding);
     const ParseResult r = parse(text, marker);
+    whyNoQuestions(r, marker);
     for (const Question& q : r.questions) {
         if (q.answerCount != 2 && q.answerCount != 3)
             abort();

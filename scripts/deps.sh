@@ -5,8 +5,8 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libqt6opengl6-dev qt6-charts-dev qt6-svg-dev
-    qt6-translations-l10n libquazip1-qt6-dev libpugixml-dev
-    xvfb xauth imagemagick
+    qt6-translations-l10n libquazip1-qt6-dev libpugixml-dev libxlsxwriter-dev
+    dpkg-dev xvfb xauth imagemagick
     postgresql libpq-dev
 )
 missing=()

@@ -293,6 +293,11 @@ icons['tipMarker'] = (f'<circle cx="12" cy="12" r="9.5" fill="{BLUE}" {S}/>'
     f'<circle cx="12" cy="7.5" r="1.5" fill="{PAPER}"/>'
     f'<path d="M12 11 V17" stroke="{PAPER}" stroke-width="2.4" stroke-linecap="round"/>')
 
+icons['actStaffImport'] = glyph_people + arrow_right(1.5, 20.5, 9.5, GREEN)
+icons['actGurnalXlsx'] = (grid_table() +
+    f'<rect x="12.5" y="12.5" width="10" height="10" rx="1.5" fill="{GREEN}" {S}/>'
+    f'<path d="M15 15 L20 20 M20 15 L15 20" stroke="{PAPER}" stroke-width="1.8" stroke-linecap="round"/>')
+
 os.makedirs(OUT, exist_ok=True)
 for name, body in icons.items():
     with open(os.path.join(OUT, name + '.svg'), 'w') as f:

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QFont>
 #include <QMenu>
+#include <QSet>
 
 void TfrmClassificatorZorvek::createActions()
 {
@@ -44,7 +45,7 @@ void TfrmClassificatorZorvek::buildRibbon()
 
     const int home = Ribbon1->addTab(QStringLiteral("Главная"));
     RibbonGroup* g = Ribbon1->addGroup(home, QStringLiteral("Руководство, протокол, журнал"));
-    for (const char* name : {"actClose", "actManagement", "act", "actGurnal"})
+    for (const char* name : {"actClose", "actManagement", "act", "actGurnal", "actGurnalXlsx"})
         large(g, name);
     g = Ribbon1->addGroup(home, QStringLiteral("Справочная система Классификатора ЗОРВЕК"));
     for (const char* name : {"actView", "actPersonal_Editor", "actExamenation", "actSelf_training", "actEditor"})
@@ -71,6 +72,7 @@ void TfrmClassificatorZorvek::buildRibbon()
     for (const char* name : {"actPersonal", "actCategorii", "actDopuski", "actCriterii", "actVoprosyToRazdely"})
         large(g, name);
     large(g, "actGurnalAll", QStringLiteral("Журнал"));
+    large(g, "actStaffImport");
     g = Ribbon1->addGroup(tables, QStringLiteral("Навигация по таблице"));
     g->setSmallRows(2);
     for (const char* name : {"DataSetFirst1", "DataSetPrior1", "DataSetNext1", "DataSetLast1"})
@@ -110,6 +112,7 @@ void TfrmClassificatorZorvek::connectHandlers()
         {"actDopuski", &TfrmClassificatorZorvek::actDopuskiExecute},
         {"actVoprosyToRazdely", &TfrmClassificatorZorvek::actVoprosyToRazdelyExecute},
         {"actGurnalAll", &TfrmClassificatorZorvek::actGurnalAllExecute},
+        {"actStaffImport", &TfrmClassificatorZorvek::actStaffImportExecute},
         {"DataSetInsert1", &TfrmClassificatorZorvek::gridInsert},
         {"DataSetDelete1", &TfrmClassificatorZorvek::gridDelete},
         {"DataSetEdit1", &TfrmClassificatorZorvek::gridEdit},
@@ -117,13 +120,27 @@ void TfrmClassificatorZorvek::connectHandlers()
         {"DataSetCancel1", &TfrmClassificatorZorvek::gridCancel},
         {"DataSetRefresh1", &TfrmClassificatorZorvek::gridRefresh},
     };
-    for (const auto& [name, handler] : handlers)
-        connect(action(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+    // Every command that leaves, hides or reopens the shown table (a mode, the exam, printing, the
+    // import, another table, leaving the program) settles its pending change first; the help
+    // commands and the grid's own commands leave it where it is.
+    const QSet<QByteArray> keepTable = {"actView", "actExamenation", "actSelf_training", "actEditor",
+                                        "actPersonal_Editor", "DataSetInsert1", "DataSetDelete1", "DataSetEdit1",
+                                        "DataSetPost1", "DataSetCancel1", "DataSetRefresh1"};
+    for (const auto& [name, handler] : handlers) {
+        if (keepTable.contains(name))
+            connect(action(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+        else
+            connect(action(QString::fromLatin1(name)), &QAction::triggered, this, [this, handler = handler] {
+                if (settlePendingChanges())
+                    (this->*handler)();
+            });
+    }
 
     // Print commands click the items of the hidden print window.
     const QList<QPair<const char*, const char*>> printItems = {
         {"act", "N3"},
         {"actGurnal", "Word1"},
+        {"actGurnalXlsx", "GurnalXlsx"},
         {"actManagement", "N18"},
         {"actelectroeconomy", "N4"},
         {"actVManufacturersWorks", "N5"},
@@ -136,8 +153,10 @@ void TfrmClassificatorZorvek::connectHandlers()
         {"actPower_Dispatcher", "N19"},
     };
     for (const auto& [name, item] : printItems)
-        connect(action(QString::fromLatin1(name)), &QAction::triggered, this,
-                [this, item = QString::fromLatin1(item)] { printItem(item); });
+        connect(action(QString::fromLatin1(name)), &QAction::triggered, this, [this, item = QString::fromLatin1(item)] {
+            if (settlePendingChanges())
+                printItem(item);
+        });
 
     // Navigation moves the grid's current row.
     connect(action(QStringLiteral("DataSetFirst1")), &QAction::triggered, this, [this] { moveToRow(0); });

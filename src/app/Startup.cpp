@@ -6,6 +6,7 @@
 #include "ui/Messages.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -17,6 +18,9 @@ void configureApplication(QApplication& app)
     QApplication::setApplicationName(AppInfo::Title);
     QApplication::setApplicationDisplayName(AppInfo::Title);
     QApplication::setOrganizationName(QStringLiteral("Zorvek"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/zorvek.svg")));
+    // Lets the desktop match the windows with the menu entry (and its icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral("zorvek"));
     // Qt's own dialogs (file dialog, standard buttons) in Russian.
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     auto* qtTranslator = new QTranslator(&app);

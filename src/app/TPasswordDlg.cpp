@@ -26,8 +26,8 @@ TPasswordDlg::TPasswordDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TPasswordDlg"));
     setWindowTitle(QStringLiteral("Окно ввода пароля"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
+    // No close button: the window system's close (Alt+F4) is refused; OK, Cancel and Esc end it.
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(491, 225);
 
     Label1 = new QLabel(QStringLiteral("Введите пароль:"), this);
@@ -121,8 +121,9 @@ void TPasswordDlg::showEvent(QShowEvent* event)
 
 void TPasswordDlg::closeEvent(QCloseEvent* event)
 {
-    Global::ParolVveden = 0;
-    QDialog::closeEvent(event);
+    // Only a close from outside reaches here (done() closes without one): it is swallowed.
+    QApplication::beep();
+    event->ignore();
 }
 
 void TPasswordDlg::done(int result)

@@ -5,7 +5,10 @@
 #include "app/TPasswordDlg.h"
 #include "core/AppInfo.h"
 #include "core/Global.h"
+#include "core/InstallPaths.h"
 #include "data/TfrmADODataModule.h"
+#include "editor/LoadText.h"
+#include "exam/ExamSequence.h"
 #include "print/TfrmGurnal.h"
 #include "select/TfrmOpenBD.h"
 #include "ui/Guarded.h"
@@ -117,7 +120,7 @@ void TfrmClassificatorZorvek::FormCreate()
     QFont hintFont(QStringLiteral("Times New Roman"), 12);
     hintFont.setBold(true);
     ScreenTips::installHintSettings(hintFont);
-    Global::PathExe = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    Global::PathExe = InstallPaths::programFolder();
     setProperty("helpFile", QString(Global::PathExe + QStringLiteral("Классификатор ЗОРВЕК.chm")));
     // The main database and its folder: PathBD and StrConnect are set by the opening.
     guarded(this, [] { Forms::frmADODataModule->openMainDatabase(TfrmADODataModule::dataFolder()); });
@@ -183,6 +186,10 @@ bool TfrmClassificatorZorvek::eventFilter(QObject* watched, QEvent* event)
 void TfrmClassificatorZorvek::Ribbon1TabChange(int newIndex, int oldIndex)
 {
     if (oldIndex == 2 && (newIndex == 0 || newIndex == 1)) {
+        if (DBGrid->isVisible() && !settlePendingChanges()) {
+            Ribbon1->setCurrentTab(oldIndex);   // the user stays at the table
+            return;
+        }
         DBGrid->hide();
         Image1->show();
     }
@@ -222,6 +229,20 @@ void TfrmClassificatorZorvek::actEditorExeExecute()
     if (!passwordConfirmed())
         return;
     startMode(Global::RegimEditor);
+}
+
+void TfrmClassificatorZorvek::actExamenationExeExecute()
+{
+    if (!Forms::frmADODataModule || !Forms::frmResult || !Forms::frmBGD_Examenation)
+        return;
+    ExamSequence::run(this, *Forms::frmADODataModule, *Forms::frmResult, *Forms::frmBGD_Examenation);
+}
+
+void TfrmClassificatorZorvek::actLoadTextExecute()
+{
+    if (!passwordConfirmed())
+        return;
+    LoadText::run(this, *Forms::frmOpenBD, *Forms::frmADODataModule);
 }
 
 // ---- help ----

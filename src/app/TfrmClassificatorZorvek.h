@@ -30,9 +30,9 @@ public:
     void actViewExeExecute();
     void actSelf_trainingExeExecute();
     void actEditorExeExecute();
-    // The exam sequence (defined with the exam windows).
+    // The exam sequence.
     void actExamenationExeExecute();
-    // Filling a section of a bank from a text file (defined with the import).
+    // Filling a section of a bank from a text file, behind the password.
     void actLoadTextExecute();
     void actCloseExecute();
 
@@ -50,6 +50,8 @@ public:
     void actDopuskiExecute();
     void actVoprosyToRazdelyExecute();
     void actGurnalAllExecute();
+    // The staff list brought in from a CSV or XLSX file, after the password and a preview.
+    void actStaffImportExecute();
 
     // A command of this window by its object name (nullptr when there is none).
     QAction* action(const QString& name) const;
@@ -78,6 +80,11 @@ private:
     // Unsaved changes of the shown table are saved or dropped as the user answers; false when
     // saving failed (the changes stay pending and the table stays shown).
     bool settlePendingChanges();
+    // Posts one pending row of the shown table: an untouched new row is dropped, a personnel row
+    // without ФИО is refused (the message names the column). False when the row stays pending.
+    bool postRow(int row);
+    // The grid's cursor leaves `row` for `*toRow`: the row is posted first (see DataGrid).
+    bool leaveRow(int row, int* toRow);
     void updateEditingCommands();
     SqlTableModel* shownTable() const;
 
@@ -95,4 +102,5 @@ private:
     PickListDelegate* m_systemList = nullptr;
     PickListDelegate* m_groupList = nullptr;
     QPixmap* m_background = nullptr;
+    bool m_rowWork = false;   // the program itself is changing the shown table's rows
 };

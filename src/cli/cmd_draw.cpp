@@ -39,6 +39,14 @@ int runDraw(const QStringList& args)
                    << ExamDraw::SystemDc << "»: выбираются только вопросы для обеих систем" << Qt::endl;
 
     auto dm = Cli::openDataModule();
+    {
+        // The draw replaces the exam's working tables: never those of an exam still to be finished.
+        const ExamFlow current(*dm);
+        const ExamProgress::Stage stage = current.recordedStage();
+        if (!ExamProgress::workingTablesFree(stage))
+            return Cli::fail(QStringLiteral("выбор вопросов не выполнен: ")
+                             + ExamProgress::tablesBusyMessage(stage, current.recordedExaminee()));
+    }
     Global::RegimRaboty = Global::RegimExam;
     Global::ExamCancelled = 0;
     Global::NameKategorii = category;

@@ -64,6 +64,8 @@ int runExam(const QStringList& args)
     } else {
         Random::seedFromClock();
     }
+    if (a.has(QStringLiteral("--reason")) && !ExamRegistration::isReason(a.value(QStringLiteral("--reason"))))
+        return Cli::fail(ExamRegistration::unknownReasonMessage(a.value(QStringLiteral("--reason"))));
     QList<int> answers;
     QString error;
     if (a.has(QStringLiteral("--answers")) && !readAnswers(a.value(QStringLiteral("--answers")), &answers, &error))
@@ -93,15 +95,27 @@ int runExam(const QStringList& args)
         return Cli::fail(refused);
     flow.prepare();
 
+    // The answers are checked against the drawn questions before the first is confirmed.
     const int total = flow.questionCount();
+    QString wrongAnswers;
     if (!answers.isEmpty() && answers.size() < total)
-        return Cli::fail(QStringLiteral("в файле ответов %1 ответов, а в экзамене %2 вопросов").arg(answers.size()).arg(total));
+        wrongAnswers = QStringLiteral("в файле ответов %1 ответов, а в экзамене %2 вопросов").arg(answers.size()).arg(total);
+    for (int n = 1; n <= total && wrongAnswers.isEmpty() && !answers.isEmpty(); ++n) {
+        if (answers.at(n - 1) == 3 && !flow.hasThirdAnswer(n))
+            wrongAnswers = QStringLiteral("файл ответов, строка ответа на вопрос %1: ответ 3, а у этого вопроса два "
+                                          "ответа (нужен 1 или 2)")
+                               .arg(n);
+    }
+    if (!wrongAnswers.isEmpty()) {
+        flow.abandon();
+        return Cli::fail(wrongAnswers + QStringLiteral("; экзамен не проведён"));
+    }
     for (int n = 1; n <= total; ++n) {
-        if (n > 1 && pauseMs > 0)
-            QThread::msleep(pauseMs);
         flow.confirm(n, answers.isEmpty() ? 1 : answers.at(n - 1));
         // Reported only once the answer is committed to Ответы.
         Cli::out() << "подтверждён ответ на вопрос " << n << Qt::endl;
+        if (pauseMs > 0)
+            QThread::msleep(pauseMs);
     }
     const ExamResult r = flow.grade();
     flow.finish();
@@ -114,6 +128,7 @@ int runExam(const QStringList& args)
 } // namespace
 
 ZORVEK_CLI_COMMAND(QStringLiteral("exam"),
-                   QStringLiteral("exam --worker КОД [--reason ПРИЧИНА] [--seed N] [--answers ФАЙЛ] [--pause-ms N]"),
+                   QStringLiteral("exam --worker КОД [--reason Первичная|Периодическая|Внеочередная] [--seed N] [--answers ФАЙЛ] "
+                                  "[--pause-ms N]"),
                    QStringLiteral("провести экзамен работника без окон: ответы из файла (по номеру 1..3 на строку) или 1"),
                    runExam);

@@ -64,13 +64,22 @@ void openDatabaseFile(QSqlDatabase& db, const QString& filePath)
     if (!db.open())
         throw DbError::fromSqlError(db.lastError(), QStringLiteral("Файл: ") + shownPath(filePath));
 
-    // A truncated or damaged file opens without complaint; reading it tells.
+    // A truncated or damaged file opens without complaint; reading it tells. A file another
+    // program holds locked cannot be read either: that is "busy", not damage.
     QSqlQuery check(db);
     QString verdict;
-    if (check.exec(QStringLiteral("PRAGMA quick_check")) && check.next())
+    if (check.exec(QStringLiteral("PRAGMA quick_check")) && check.next()) {
         verdict = check.value(0).toString();
-    else
-        verdict = check.lastError().text();
+    } else {
+        const QSqlError error = check.lastError();
+        check.finish();
+        check = QSqlQuery();
+        db.close();
+        DbError failure = DbError::fromSqlError(error, QStringLiteral("Файл: ") + shownPath(filePath));
+        if (failure.isBusy())
+            throw failure;
+        throw DbError(QStringLiteral("Файл базы данных «%1» повреждён: %2").arg(shownPath(filePath), error.text()));
+    }
     check.finish();
     if (verdict != QLatin1String("ok")) {
         db.close();
@@ -113,6 +122,10 @@ QStringList tableNames(const QSqlDatabase& db)
 {
     if (SqlDialect::engineOf(db) == SqlDialect::Engine::Postgres)
         return serverTableNames(db);
+    // The driver lists no tables of a file another program holds locked, without a word: asking
+    // the engine first reports the lock ("busy") instead of tables that seem to be missing.
+    if (db.isOpen() && SqlDialect::engineOf(db) == SqlDialect::Engine::Sqlite)
+        scalar(db, QStringLiteral("Select Count(*) From sqlite_master"));
     QStringList names;
     const QStringList all = db.tables(QSql::Tables);
     for (const QString& name : all) {

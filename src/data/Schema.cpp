@@ -2,6 +2,7 @@
 
 #include "data/Db.h"
 
+#include <functional>
 #include <optional>
 
 namespace Schema {
@@ -31,6 +32,12 @@ QString createQuestionTable(const QString& tableName)
            + QStringLiteral("Ответ_3            Text,              ")
            + QStringLiteral("Верно_Неверно_3    Char(250),         ")
            + QStringLiteral("Количество_ответов SmallInt)");
+}
+
+QString createExamStage()
+{
+    return QStringLiteral("Create Table ") + ExamStage
+           + QStringLiteral("( Стадия VarChar(20) Not Null, Код_работника Int)");
 }
 
 QStringList questionColumns()
@@ -107,6 +114,7 @@ QList<TableStatement> mainDatabaseTables()
         {Dolgnost, QStringLiteral("Create Table ") + Dolgnost
                        + QStringLiteral("( Индекс Int identity, Название_должности VarChar(50))")},
         {Otvety, createOtvety()},
+        {ExamStage, createExamStage()},
     };
 }
 
@@ -144,7 +152,7 @@ QStringList bankStatements()
 
 bool isWorkingTable(const QString& table)
 {
-    return table == Gurnal || table == Otvety || table == VoprosyOtvety || table == Vybor;
+    return table == Gurnal || table == Otvety || table == ExamStage || table == VoprosyOtvety || table == Vybor;
 }
 
 QStringList programTableNames()
@@ -157,29 +165,49 @@ QStringList programTableNames()
     return names;
 }
 
-void recreateTable(const QSqlDatabase& db, const QString& table, const QString& createStatement)
+namespace {
+
+// Runs `statements` where `table` belongs: on the server in the station's schema for a working
+// table and in the connection's home schema for any other, as the schema's owner role, inside
+// the caller's transaction or one of its own.
+void inPlaceOf(const QSqlDatabase& db, const QString& table, const std::function<void()>& statements)
 {
-    if (SqlDialect::engineOf(db) == SqlDialect::Engine::Postgres) {
-        const Db::ServerPlacement p = Db::serverPlacement(db);
-        const QString schema = isWorkingTable(table) ? p.stationSchema : p.homeSchema;
-        std::optional<Db::Transaction> own;
-        if (!Db::inTransaction(db))
-            own.emplace(db);
-        {
-            std::optional<Db::ServerSchemaScope> scope;
-            if (!schema.isEmpty())
-                scope.emplace(db, schema);
-            if (Db::hasTable(db, table))
-                Db::exec(db, QStringLiteral("DROP TABLE ") + table);
-            Db::exec(db, createStatement);
-        }
-        if (own)
-            own->commit();
+    if (SqlDialect::engineOf(db) != SqlDialect::Engine::Postgres) {
+        statements();
         return;
     }
-    if (Db::hasTable(db, table))
-        Db::exec(db, QStringLiteral("DROP TABLE ") + table);
-    Db::exec(db, createStatement);
+    const Db::ServerPlacement p = Db::serverPlacement(db);
+    const QString schema = isWorkingTable(table) ? p.stationSchema : p.homeSchema;
+    std::optional<Db::Transaction> own;
+    if (!Db::inTransaction(db))
+        own.emplace(db);
+    {
+        std::optional<Db::ServerSchemaScope> scope;
+        if (!schema.isEmpty())
+            scope.emplace(db, schema);
+        statements();
+    }
+    if (own)
+        own->commit();
+}
+
+} // namespace
+
+void recreateTable(const QSqlDatabase& db, const QString& table, const QString& createStatement)
+{
+    inPlaceOf(db, table, [&] {
+        if (Db::hasTable(db, table))
+            Db::exec(db, QStringLiteral("DROP TABLE ") + table);
+        Db::exec(db, createStatement);
+    });
+}
+
+void ensureTable(const QSqlDatabase& db, const QString& table, const QString& createStatement)
+{
+    inPlaceOf(db, table, [&] {
+        if (!Db::hasTable(db, table))
+            Db::exec(db, createStatement);
+    });
 }
 
 } // namespace Schema

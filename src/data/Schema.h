@@ -16,6 +16,9 @@ inline const QString Procent = QStringLiteral("Procent");
 inline const QString VoprosyToRazdely = QStringLiteral("Количество_вопросов_по_разделам");
 inline const QString Dolgnost = QStringLiteral("Должность");
 inline const QString Otvety = QStringLiteral("Ответы");
+// The stage of the journal row's exam, kept by the program beside Журнал (one row): what the next
+// exam start may take up of an exam the program left unfinished.
+inline const QString ExamStage = QStringLiteral("Состояние_экзамена");
 // Category bank tables.
 inline const QString VoprosyOtvety = QStringLiteral("Вопросы_ответы");
 inline const QString Vybor = QStringLiteral("Выбор");
@@ -26,6 +29,9 @@ QString createOtvety();
 // section tables Раздел_1 .. Раздел_9 share it (the exam copies rows by column position).
 QString createQuestionTable(const QString& tableName);
 inline QString createVoprosyOtvety() { return createQuestionTable(VoprosyOtvety); }
+
+// "Create Table Состояние_экзамена( Стадия ..., Код_работника ...)".
+QString createExamStage();
 
 // Columns of a question table, in their binding order.
 QStringList questionColumns();
@@ -55,5 +61,8 @@ QStringList programTableNames();
 // server the table is made in the schema it belongs to (a working table in the station's schema,
 // any other in the connection's home schema), inside the caller's transaction or one of its own.
 void recreateTable(const QSqlDatabase& db, const QString& table, const QString& createStatement);
+// Runs `createStatement` only when the database does not list `table` yet (on the server: where
+// the table belongs, as recreateTable places it).
+void ensureTable(const QSqlDatabase& db, const QString& table, const QString& createStatement);
 
 } // namespace Schema

@@ -82,6 +82,12 @@ QVariant SqlTableModel::value(int row, const QString& fieldName) const
     return record(row).value(fieldName);
 }
 
+bool SqlTableModel::isNewRow(int row) const
+{
+    // The table model marks the rows it holds for insertion with "*" in its row header.
+    return QSqlTableModel::headerData(row, Qt::Vertical, Qt::DisplayRole).toString() == QLatin1String("*");
+}
+
 void SqlTableModel::setFieldCaption(const QString& fieldName, const QString& caption, int widthChars)
 {
     m_captions.insert(fieldName, Caption{caption, widthChars});

@@ -26,6 +26,8 @@ public:
     int column(const QString& fieldName) const { return fieldIndex(fieldName); }
     // The stored value of a field of a row (dates as stored, ISO text).
     QVariant value(int row, const QString& fieldName) const;
+    // Whether a row was inserted and not stored yet.
+    bool isNewRow(int row) const;
 
     // Refuses every edit, whatever view shows the model (read-only reference tables).
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
@@ -33,6 +35,8 @@ public:
 
     // Caption and width for a column, applied whenever the table is (re)opened.
     void setFieldCaption(const QString& fieldName, const QString& caption, int widthChars = 0);
+    // The caption set for a column; empty when it has none.
+    QString fieldCaption(const QString& fieldName) const { return m_captions.value(fieldName).text; }
     void applyCaptions();
 
 private:

@@ -1,6 +1,7 @@
 // The editor's navigation and table commands.
 #include "app/Forms.h"
 #include "core/Global.h"
+#include "core/question/AnswerFlag.h"
 #include "core/question/EditorRules.h"
 #include "data/DbError.h"
 #include "data/TfrmADODataModule.h"
@@ -33,6 +34,18 @@ bool TfrmBGD_Editor::savePending()
     const int row = DBCtrlGrid1->currentRow();
     const QVariant index = DBCtrlGrid1->fieldValue(FieldIndex);
     DBCtrlGrid1->mapper()->submit();
+    // An answer is saved only with a flag that the exam and self-training read alike.
+    for (int k = 1; k <= 3; ++k) {
+        const QString n = QString::number(k);
+        const QString problem = AnswerFlag::savingProblem(
+            k, DBCtrlGrid1->fieldValue(QStringLiteral("Ответ_") + n).toString(),
+            DBCtrlGrid1->fieldValue(QStringLiteral("Верно_Неверно_") + n).toString());
+        if (!problem.isEmpty()) {
+            Messages::warning(this, QStringLiteral("Вопрос не сохранён.\r") + problem);
+            DBCtrlGrid1->flagBox(k)->setFocus();
+            return false;
+        }
+    }
     try {
         Forms::frmADODataModule->submit(t);
     } catch (const zorvek::Error& e) {
@@ -168,7 +181,9 @@ void TfrmBGD_Editor::DataSetAppendEditorExecute()
     }
     m_state = State::Insert;
     DBCtrlGrid1->showRow(row);
-    DBCtrlGrid1->setFieldValue(FieldIndex, EditorRules::nextIndex(indexes));
+    const int number = EditorRules::nextIndex(indexes);
+    m_added.insert(number);
+    DBCtrlGrid1->setFieldValue(FieldIndex, number);
     // The columns that take no NULL start as empty texts.
     for (const char* field : {"Вопрос", "Ответ_1", "Верно_Неверно_1", "Ответ_2", "Верно_Неверно_2"})
         DBCtrlGrid1->setFieldValue(QString::fromUtf8(field), QString());
@@ -182,13 +197,19 @@ void TfrmBGD_Editor::DataSetDeleteEditorExecute()
 {
     if (!m_open || DBCtrlGrid1->rowCount() == 0)
         return;
+    const int number = DBCtrlGrid1->fieldValue(FieldIndex).toInt();
     if (m_state == State::Insert) {
+        // A new question with nothing in it goes at once; one with typing in it only when confirmed.
+        bool typed = false;
+        for (MemoBox* memo : DBCtrlGrid1->textBoxes())
+            typed = typed || !memo->storedText().trimmed().isEmpty();
+        if (typed && !Messages::question(this, QStringLiteral("Новый вопрос №%1 не сохранён. Отказаться от него?").arg(number)))
+            return;
         DataSetCancelEditorExecute();
         return;
     }
     const int pos = position();
-    const int number = DBCtrlGrid1->fieldValue(FieldIndex).toInt();
-    const bool registered = EditorRules::isRegistered(Global::KolVoprosovPoRazdelu, pos);
+    const bool registered = EditorRules::isRegistered(Global::KolVoprosovPoRazdelu, pos, addedSinceShown());
     if (!Messages::question(this, EditorRules::deletePrompt(number, registered)))
         return;
     SqlTableModel* t = table();

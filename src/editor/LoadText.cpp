@@ -1,9 +1,9 @@
 // "Заполнение базы данных классификатора": fills one section of a category's question bank from
-// a question file. The password and the chooser come first, then the file is asked for, read
+// a question file, after the access password has been confirmed. The chooser comes first, then the file is asked for, read
 // whole and parsed; only a file with questions replaces the section, in one transaction, in the
 // bank of the category chosen in the chooser. Nothing changes on cancel or on any failure.
-#include "app/Forms.h"
-#include "app/TfrmClassificatorZorvek.h"
+#include "editor/LoadText.h"
+
 #include "core/Global.h"
 #include "core/import/QuestionFile.h"
 #include "data/TfrmADODataModule.h"
@@ -35,78 +35,88 @@ QStringList showDiagnostics(QWidget* parent, const QList<QuestionFile::Diagnosti
 
 } // namespace
 
-void TfrmClassificatorZorvek::actLoadTextExecute()
+void LoadText::run(QWidget* window, TfrmOpenBD& chooser, TfrmADODataModule& dataModule)
 {
-    if (!passwordConfirmed())
-        return;
-
     // The chooser records the section of the section command pressed; it is asked afresh here,
     // so a section chosen in an earlier mode does not count.
     const QString previousSection = Global::NameRazdela;
     Global::NameRazdela.clear();
-    Forms::frmOpenBD->exec();
+    chooser.exec();
     const QString section = Global::NameRazdela;
     const QString category = Global::NameKategorii;
     if (section.isEmpty()) {
         Global::NameRazdela = previousSection;
-        Messages::information(this, QStringLiteral("Раздел базы данных не выбран. Заполнение не выполнено, "
+        Messages::information(window, QStringLiteral("Раздел базы данных не выбран. Заполнение не выполнено, "
                                                    "база данных не изменена."));
         return;
     }
     if (category.isEmpty()) {
-        Messages::information(this,
+        Messages::information(window,
                               QStringLiteral("Категория специалиста не выбрана. Заполнение не выполнено, "
                                              "база данных не изменена."));
         return;
     }
 
     const QString file = FileDialogs::openFileName(
-        this, QStringLiteral("Файл вопросов для «%1» категории «%2»").arg(section, category),
+        window, QStringLiteral("Файл вопросов для «%1» категории «%2»").arg(section, category),
         TfrmADODataModule::dataFolder(), QuestionFileFilter);
     if (file.isEmpty())
         return;
 
-    const QString caption = windowTitle();
-    guarded(this, [&] {
+    const QString caption = window->windowTitle();
+    guarded(window, [&] {
         const QuestionFile::ParseResult parsed = SectionImport::readFile(file, section);
-        const QStringList notes = showDiagnostics(this, parsed.diagnostics);
+        const QStringList notes = showDiagnostics(window, parsed.diagnostics);
         if (parsed.questions.isEmpty()) {
-            Messages::warning(this, SectionImport::noQuestionsMessage(file, section));
+            Messages::warning(window, SectionImport::noQuestionsMessage(file, section, parsed));
+            return;
+        }
+        // Replacing the section must not take its pictures away unasked.
+        const SectionImport::Pictures pictures =
+            SectionImport::countPictures(dataModule, category, section, parsed.questions, file);
+        const bool dropPictures = pictures.lost() > 0;
+        if (dropPictures && !Messages::question(window, SectionImport::pictureLossMessage(pictures, section) +
+                                                            QStringLiteral("\nЗаменить раздел всё равно?"))) {
+            Messages::information(
+                window, QStringLiteral("Заполнение отменено. Раздел «%1» не изменён.").arg(section));
             return;
         }
 
         const int total = int(parsed.questions.size());
         QProgressDialog progress(QStringLiteral("Запись вопросов в «%1»…").arg(section),
-                                 QStringLiteral("Отмена"), 0, total, this);
+                                 QStringLiteral("Отмена"), 0, total, window);
         progress.setObjectName(QStringLiteral("ImportProgress"));
-        progress.setWindowTitle(windowTitle());
+        progress.setWindowTitle(window->windowTitle());
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(500);
         int stored = 0;
         try {
-            stored = SectionImport::storeQuestions(*Forms::frmADODataModule, category, section,
-                                                   parsed.questions, file, [&](int done, int) {
-                                                       progress.setValue(done);
-                                                       setWindowTitle(QString::number(done));
-                                                       return !progress.wasCanceled();
-                                                   });
+            stored = SectionImport::storeQuestions(
+                dataModule, category, section, parsed, file,
+                [&](int done, int) {
+                    progress.setValue(done);
+                    window->setWindowTitle(QString::number(done));
+                    return !progress.wasCanceled();
+                },
+                dropPictures);
         } catch (...) {
-            setWindowTitle(caption);
+            window->setWindowTitle(caption);
             throw;
         }
         progress.reset();
         if (stored < 0) {
-            setWindowTitle(caption);
+            window->setWindowTitle(caption);
             Messages::information(
-                this, QStringLiteral("Заполнение прервано. Раздел «%1» не изменён.").arg(section));
+                window, QStringLiteral("Заполнение прервано. Раздел «%1» не изменён.").arg(section));
             return;
         }
         // The caption keeps the number of questions stored.
-        setWindowTitle(QString::number(stored));
-        QString done = QStringLiteral("В раздел «%1» категории «%2» записано вопросов: %3.")
-                           .arg(section, category, QString::number(stored));
+        window->setWindowTitle(QString::number(stored));
+        QString done = QStringLiteral("В раздел «%1» категории «%2» записано вопросов: %3, рисунков: %4.\n%5")
+                           .arg(section, category, QString::number(stored), QString::number(pictures.after),
+                                SectionImport::encodingNote(parsed.encoding));
         if (!notes.isEmpty())
             done += QLatin1Char('\n') + notes.join(QLatin1Char('\n'));
-        Messages::information(this, done);
+        Messages::information(window, done);
     });
 }

@@ -2,6 +2,7 @@
 
 #include "app/Forms.h"
 #include "core/Global.h"
+#include "core/InstallPaths.h"
 #include "core/question/EditorRules.h"
 #include "data/Db.h"
 #include "data/TfrmADODataModule.h"
@@ -82,7 +83,7 @@ void TfrmBGD_Editor::FormCreate()
     // Dates are shown and converted as dd.MM.yyyy by the data layer whatever the regional
     // settings. The main database is connected once, by the main window's creation: connecting
     // it again here would only repeat the message about an unusable BGD.mdb.
-    Global::PathExe = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    Global::PathExe = InstallPaths::programFolder();
 }
 
 void TfrmBGD_Editor::buildActions()
@@ -136,7 +137,8 @@ void TfrmBGD_Editor::buildActions()
     DataSetDeleteEditor->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     DataSetEdit_Editor->setShortcut(QKeySequence(Qt::Key_F2));
     DataSetPostEditor->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    DataSetCancelEditor->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    // "Отменить редактирование" has no key: Ctrl+Z belongs to the text boxes (it undoes typing),
+    // and nothing may throw a question away at a keystroke.
     actViewHide_Image->setShortcut(QKeySequence(Qt::Key_F4));
 
     ScreenTips::set(actOutEditor,
@@ -217,6 +219,7 @@ bool TfrmBGD_Editor::FormShow()
     Label1->setText(QStringLiteral("Вопрос №"));
     m_open = false;
     m_state = State::Browse;
+    m_added.clear();
     if (!SectionOpener::open(this)) {
         updateCommands();
         return false;
@@ -280,7 +283,13 @@ void TfrmBGD_Editor::placePicture()
 
 bool TfrmBGD_Editor::pageEditable() const
 {
-    return EditorRules::editable(!m_locked, Global::KolVoprosovPoRazdelu, position());
+    return EditorRules::editable(!m_locked, Global::KolVoprosovPoRazdelu, position(), addedSinceShown());
+}
+
+bool TfrmBGD_Editor::addedSinceShown() const
+{
+    const QVariant index = DBCtrlGrid1->fieldValue(QStringLiteral("Индекс"));
+    return !index.isNull() && m_added.contains(index.toInt());
 }
 
 int TfrmBGD_Editor::position() const

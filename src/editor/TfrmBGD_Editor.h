@@ -7,6 +7,7 @@
 #include "ui/question/QuestionPage.h"
 
 #include <QDialog>
+#include <QSet>
 
 class FlagComboBox;
 class PhotoBox;
@@ -68,6 +69,8 @@ public:
     bool isLocked() const { return m_locked; }
     // Whether the boxes take typing now (unlocked page, question not a registered one).
     bool pageEditable() const;
+    // Whether the question shown was added since the page was shown.
+    bool addedSinceShown() const;
     // 1-based position of the question shown in Индекс order; 0 in an empty section.
     int position() const;
     bool hasPendingChange() const;
@@ -99,4 +102,6 @@ private:
     State m_state = State::Browse;
     bool m_locked = true;
     bool m_open = false;
+    // Индекс of the questions added since the page was shown: editable, never registered.
+    QSet<int> m_added;
 };

@@ -1,9 +1,7 @@
-// The main window's exam command: registration, preparation, the exam and the results, each a
+// One exam: registration, preparation, the exam and the results, each a
 // modal window; ExamCancelled ends the sequence at whichever step abandons the exam.
 #include "exam/ExamSequence.h"
 
-#include "app/Forms.h"
-#include "app/TfrmClassificatorZorvek.h"
 #include "core/Global.h"
 #include "data/TfrmADODataModule.h"
 #include "exam/ExamModal.h"
@@ -55,11 +53,15 @@ void run(QWidget* parent, TfrmADODataModule& dataModule, TfrmResult& result, Tfr
     Global::KolOtvetov = 0;
     if (!guarded(parent, [&] { exam.ExamenationExe(); })) {
         Global::ExamCancelled = 1;
+        guarded(parent, [&] { flow.abandon(); });
         return;
     }
     ExamModal::run(&exam);
-    if (Global::ExamCancelled)
+    if (Global::ExamCancelled) {
+        // Left before the last answer: there is nothing for the next start to take up.
+        guarded(parent, [&] { flow.abandon(); });
         return;
+    }
 
     // Steps 10 and 11: the results.
     result.setResultsStage();
@@ -68,11 +70,3 @@ void run(QWidget* parent, TfrmADODataModule& dataModule, TfrmResult& result, Tfr
 }
 
 } // namespace ExamSequence
-
-void TfrmClassificatorZorvek::actExamenationExeExecute()
-{
-    TfrmADODataModule* dm = Forms::frmADODataModule ? Forms::frmADODataModule : TfrmADODataModule::instance();
-    if (!dm || !Forms::frmResult || !Forms::frmBGD_Examenation)
-        return;
-    ExamSequence::run(this, *dm, *Forms::frmResult, *Forms::frmBGD_Examenation);
-}

@@ -180,6 +180,8 @@ void TfrmResult::buildBoxes()
 
 void TfrmResult::setRegistrationStage()
 {
+    m_resultsStage = false;
+    DBComboBox1->setEnabled(true);
     actResultView->setEnabled(false);
     actDetail->setEnabled(false);
     actExitResult->setEnabled(false);
@@ -191,6 +193,13 @@ void TfrmResult::setRegistrationStage()
 
 void TfrmResult::setResultsStage()
 {
+    // The finished exam is left only by "Выход", which enters it in the journal: nothing of the
+    // registration can be changed or started again.
+    m_resultsStage = true;
+    DBComboBox1->setEnabled(false);
+    DBGrid1->hide();
+    for (QAction* a : {actExamenationOut, actFIO, actFIOPost, actExamenationBegin})
+        a->setEnabled(false);
     actResultView->setEnabled(true);
     actDetail->setEnabled(false);
     actExitResult->setEnabled(false);
@@ -251,7 +260,7 @@ void TfrmResult::showJournal()
 
 void TfrmResult::updateBegin()
 {
-    if (m_loading || !m_flow)
+    if (m_loading || !m_flow || m_resultsStage)
         return;
     guarded(this, [&] {
         const Row row = m_flow->journalRow();
@@ -261,6 +270,8 @@ void TfrmResult::updateBegin()
 
 void TfrmResult::actFIOExecute()
 {
+    if (m_resultsStage || !m_flow)
+        return;
     actFIOPost->setEnabled(true);
     guarded(this, [&] {
         TfrmADODataModule& dm = m_flow->dataModule();
@@ -294,6 +305,8 @@ bool TfrmResult::selectWorker(int code)
 
 void TfrmResult::actFIOPostExecute()
 {
+    if (m_resultsStage || !m_flow)
+        return;
     auto* model = qobject_cast<SqlTableModel*>(DBGrid1->model());
     const QModelIndex current = DBGrid1->currentIndex();
     if (!model || !current.isValid()) {
@@ -319,7 +332,7 @@ void TfrmResult::actFIOPostExecute()
 
 void TfrmResult::DBComboBox1Change()
 {
-    if (m_loading || !m_flow)
+    if (m_loading || !m_flow || m_resultsStage)
         return;
     guarded(this, [&] {
         m_flow->setReason(DBComboBox1->currentText());
@@ -330,7 +343,7 @@ void TfrmResult::DBComboBox1Change()
 
 void TfrmResult::actExamenationBeginExecute()
 {
-    if (!actExamenationBegin->isEnabled())
+    if (!actExamenationBegin->isEnabled() || m_resultsStage)
         return;
     Global::SystemToka = DBComboBox2->currentText();
     closeByCommand();
@@ -392,6 +405,8 @@ void TfrmResult::actExitResultExecute()
 
 void TfrmResult::actExamenationOutExecute()
 {
+    if (m_resultsStage)
+        return;
     Global::ExamCancelled = 1;
     DBGrid1->hide();
     QFont f = QToolTip::font();

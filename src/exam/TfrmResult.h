@@ -88,4 +88,5 @@ private:
     ExamFlow* m_flow = nullptr;
     bool m_closing = false;
     bool m_loading = false;
+    bool m_resultsStage = false;
 };

@@ -1,10 +1,9 @@
 #include "print/CategoryDocuments.h"
 
 #include "core/Categories.h"
+#include "core/Dates.h"
 #include "core/Error.h"
 #include "data/Db.h"
-#include "data/TfrmADODataModule.h"
-#include "print/PrintJobs.h"
 #include "print/docx/DocxPackage.h"
 #include "print/docx/RunFont.h"
 #include "print/docx/WordXml.h"
@@ -118,7 +117,8 @@ public:
                    "xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\">"
                    "<w:body>") +
                QByteArray::fromStdString(xml) +
-               "<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/><w:pgMar w:top=\"1134\" w:right=\"850\" "
+               "<w:sectPr><w:footerReference w:type=\"default\" r:id=\"rId4\"/><w:pgSz w:w=\"11906\" "
+               "w:h=\"16838\"/><w:pgMar w:top=\"1134\" w:right=\"850\" "
                "w:bottom=\"1134\" w:left=\"1418\" w:header=\"708\" w:footer=\"708\" w:gutter=\"0\"/>"
                "</w:sectPr></w:body></w:document>";
     }
@@ -171,13 +171,17 @@ QList<Section> readBank(const QSqlDatabase& bank)
     return sections;
 }
 
-void write(const QString& path, const QString& category, const QList<Section>& sections)
+void write(const QString& path, const QString& category, const QList<Section>& sections,
+           const QDateTime& made)
 {
     Body body;
     QList<QPair<QString, QByteArray>> pictures; // (part name, PNG)
     QString relations;
     body.paragraph("Title", QStringLiteral("Вопросы для проверки знаний"));
     body.paragraph("Subtitle", category);
+    body.paragraph("Caption", QStringLiteral("Составлено по банку вопросов категории ") +
+                                  Dates::toText(made.date()) + QStringLiteral(" в ") +
+                                  made.time().toString(QStringLiteral("hh:mm")) + QLatin1Char('.'));
     body.paragraph("Caption",
                    QStringLiteral("Перечень вопросов с вариантами ответов. Правильные ответы отмечены словом "
                                   "«Верно», неправильные — словом «Неверно»."));
@@ -216,47 +220,30 @@ void write(const QString& path, const QString& category, const QList<Section>& s
         body.paragraph("BodyText", QStringLiteral("В банке вопросов этой категории нет вопросов."));
     body.paragraph("Caption",
                    QStringLiteral("Всего вопросов: %1. Составлено программой «Классификатор ЗОРВЕК» по банку "
-                                  "вопросов категории.")
-                       .arg(total));
+                                  "вопросов категории %2 в %3.")
+                       .arg(total)
+                       .arg(Dates::toText(made.date()), made.time().toString(QStringLiteral("hh:mm"))));
 
     QByteArray types = commonPart(QStringLiteral("[Content_Types].xml"));
     types.replace("</Types>", "  <Default Extension=\"png\" ContentType=\"image/png\"/>\n</Types>");
     QByteArray rels = commonPart(QStringLiteral("word/_rels/document.xml.rels"));
+    QByteArray core = commonPart(QStringLiteral("docProps/core.xml"));
+    core.replace("2024-01-01T00:00:00Z", made.toUTC().toString(Qt::ISODate).toUtf8());
     rels.replace("</Relationships>", QByteArray(relations.toUtf8() + "</Relationships>"));
     QList<QPair<QString, QByteArray>> parts = {
         {QStringLiteral("[Content_Types].xml"), types},
         {QStringLiteral("_rels/.rels"), commonPart(QStringLiteral("_rels/.rels"))},
         {QStringLiteral("docProps/app.xml"), commonPart(QStringLiteral("docProps/app.xml"))},
-        {QStringLiteral("docProps/core.xml"), commonPart(QStringLiteral("docProps/core.xml"))},
+        {QStringLiteral("docProps/core.xml"), core},
         {QStringLiteral("word/_rels/document.xml.rels"), rels},
         {QStringLiteral("word/document.xml"), body.document()},
         {QStringLiteral("word/fontTable.xml"), commonPart(QStringLiteral("word/fontTable.xml"))},
+        {QStringLiteral("word/footer1.xml"), commonPart(QStringLiteral("word/footer1.xml"))},
         {QStringLiteral("word/settings.xml"), commonPart(QStringLiteral("word/settings.xml"))},
         {QStringLiteral("word/styles.xml"), commonPart(QStringLiteral("word/styles.xml"))},
     };
     parts << pictures;
     Docx::saveNewPackage(path, parts);
-}
-
-QStringList writeAll(TfrmADODataModule& module, const QString& dataFolder, const QString& outDir)
-{
-    const QStringList names = module.categoryNames();
-    if (names.size() < Categories::BankCount)
-        throw zorvek::Error(QStringLiteral("В таблице категорий %1 строк вместо %2.")
-                                .arg(names.size())
-                                .arg(Categories::BankCount));
-    if (!QDir().mkpath(outDir))
-        throw zorvek::Error(QStringLiteral("Папка «") + QDir::toNativeSeparators(outDir) +
-                            QStringLiteral("» не создаётся."));
-    QStringList written;
-    for (int position = 0; position < Categories::BankCount; ++position) {
-        module.connectCategoryBank(position, dataFolder);
-        const QList<Section> sections = readBank(module.ADOConnection);
-        const QString path = QDir(outDir).filePath(PrintJobs::categoryDocumentFile(position));
-        write(path, names.at(position), sections);
-        written << path;
-    }
-    return written;
 }
 
 } // namespace CategoryDocuments

@@ -1,15 +1,14 @@
 #pragma once
 // The printable question list of each specialist category, one .docx per category, made from the
 // category's question bank: every section with every question, its picture, its answers and each
-// answer's flag. zorvek-cli docs writes them; the program delivers them beside itself and opens
-// them from the print menu.
+// answer's flag. Each print command makes its list anew from the bank as it is then
+// (PrintJobs::printCategoryQuestions), and so does zorvek-cli docs.
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
-
-class TfrmADODataModule;
 
 namespace CategoryDocuments {
 
@@ -36,11 +35,9 @@ struct Section
 // The sections Раздел_1 .. Раздел_9 the bank has, each in Индекс order. Throws DbError.
 QList<Section> readBank(const QSqlDatabase& bank);
 
-// Writes the question list of `category` to `path` (replaced when it exists). Throws zorvek::Error.
-void write(const QString& path, const QString& category, const QList<Section>& sections);
-
-// Writes the documents of all nine categories from the banks of `dataFolder` into `outDir`,
-// named as the print menu opens them; returns the paths written. Throws zorvek::Error.
-QStringList writeAll(TfrmADODataModule& module, const QString& dataFolder, const QString& outDir);
+// Writes the question list of `category` to `path` (replaced when it exists), saying it was made
+// at `made`. Throws zorvek::Error.
+void write(const QString& path, const QString& category, const QList<Section>& sections,
+           const QDateTime& made);
 
 } // namespace CategoryDocuments

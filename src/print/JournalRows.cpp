@@ -60,7 +60,9 @@ QString dateText(const QVariant& stored)
             return QString(text, 10);
         }
     }
-    return Dates::storageToText(stored);
+    const QString text = Dates::storageToText(stored);
+    // A value that is no date the program can read is printed as it is stored, not dropped.
+    return text.isEmpty() && !stored.isNull() ? stored.toString() : text;
 }
 
 std::vector<Row> read(const QSqlDatabase& db, Fields fields)

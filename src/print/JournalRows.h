@@ -1,7 +1,8 @@
 #pragma once
 // The rows of the knowledge-check journal Журнал_All as the protocol and the journal document
 // type them: in the table's order, texts as stored, dates as "dd.mm.yyyy" (with the time of day
-// only when it is not midnight), empty fields as empty text.
+// only when it is not midnight), a stored date the program cannot read as the text stored, empty
+// fields as empty text.
 #include <QDate>
 #include <QSqlDatabase>
 #include <QString>
@@ -35,7 +36,8 @@ enum class Fields { Protocol, Journal };
 // read before returning, so the table holds up no other connection. Throws DbError.
 std::vector<Row> read(const QSqlDatabase& db, Fields fields);
 
-// A stored date value as the documents type it; a fast path for the stored ISO forms.
+// A stored date value as the documents type it (an unreadable one as stored); a fast path for the
+// stored ISO forms.
 QString dateText(const QVariant& stored);
 
 } // namespace JournalRows

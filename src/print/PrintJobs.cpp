@@ -1,11 +1,15 @@
 #include "print/PrintJobs.h"
 
+#include "core/Clock.h"
 #include "core/Error.h"
+#include "data/TfrmADODataModule.h"
+#include "print/CategoryDocuments.h"
 #include "print/JournalRows.h"
 #include "print/MyWord.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <functional>
 
 namespace PrintJobs {
 
@@ -24,32 +28,36 @@ bool sameFolder(const QString& a, const QString& b)
            QDir(a).canonicalPath() == QDir(b).canonicalPath();
 }
 
-// Saves into the program's folder; when that cannot be written (an installed program's folder
-// usually cannot), into the data folder, and says so.
-Output save(MyWord& word, const QString& fileName, const Folders& folders, const QString& outFile)
+// Writes the document through `write` into the output folder; when it cannot be written there
+// (an installed program's folder usually cannot be), into the fallback folder, and says why.
+Output save(const std::function<void(const QString&)>& write, const QString& fileName, const Folders& folders,
+            const QString& outFile)
 {
     if (!outFile.isEmpty()) {
-        word.Save(outFile);
+        write(outFile);
         return {outFile, QString()};
     }
-    const QString primary = QDir(folders.program).filePath(fileName);
+    const QString primary = QDir(folders.output).filePath(fileName);
     try {
-        word.Save(primary);
+        write(primary);
         return {primary, QString()};
     } catch (const zorvek::Error& first) {
-        if (folders.data.isEmpty() || sameFolder(folders.program, folders.data))
+        if (folders.fallback.isEmpty() || sameFolder(folders.output, folders.fallback))
             throw;
-        const QString second = QDir(folders.data).filePath(fileName);
+        const QString second = QDir(folders.fallback).filePath(fileName);
         try {
-            word.Save(second);
+            write(second);
         } catch (const zorvek::Error& again) {
             throw zorvek::Error(first.message() + QLatin1Char('\n') + again.message());
         }
-        return {second,
-                QStringLiteral("Папка программы ") + shown(folders.program) +
-                    QStringLiteral(" недоступна для записи, поэтому документ сохранён в папке данных: ") +
-                    shown(second) + QStringLiteral(".\nПричина: ") + first.message()};
+        return {second, first.message() + QStringLiteral("\nПоэтому документ сохранён в папке данных: ") +
+                            shown(second) + QLatin1Char('.')};
     }
+}
+
+Output save(MyWord& word, const QString& fileName, const Folders& folders, const QString& outFile)
+{
+    return save([&](const QString& path) { word.Save(path); }, fileName, folders, outFile);
 }
 
 template <typename Job> Output runJob(const QString& what, Job&& job)
@@ -99,7 +107,7 @@ Output printProtocol(const QSqlDatabase& db, const QDate& day, const Folders& fo
 {
     MyWord word;
     word.Run();
-    word.Open(QDir(folders.program).filePath(ProtocolTemplate));
+    word.Open(QDir(folders.templates).filePath(ProtocolTemplate));
     return runJob(QStringLiteral("Печать протокола"), [&] {
         const std::vector<JournalRows::Row> rows = JournalRows::read(db, JournalRows::Fields::Protocol);
         int k = 1;
@@ -129,7 +137,7 @@ Output printJournal(const QSqlDatabase& db, const Folders& folders, const QStrin
 {
     MyWord word;
     word.Run();
-    word.Open(QDir(folders.program).filePath(JournalTemplate));
+    word.Open(QDir(folders.templates).filePath(JournalTemplate));
     return runJob(QStringLiteral("Печать журнала"), [&] {
         const std::vector<JournalRows::Row> rows = JournalRows::read(db, JournalRows::Fields::Journal);
         word.search(JournalBookmark);
@@ -154,13 +162,35 @@ Output printJournal(const QSqlDatabase& db, const Folders& folders, const QStrin
     });
 }
 
-QString openDocument(const QString& programFolder, const QString& fileName)
+Output printCategoryQuestions(TfrmADODataModule& module, int position, const QString& dataFolder,
+                              const Folders& folders, const QString& outFile)
 {
-    const QString path = QDir(programFolder).filePath(fileName);
+    const QString fileName = categoryDocumentFile(position);
+    return runJob(QStringLiteral("Печать вопросов"), [&] {
+        const QStringList names = module.categoryNames();
+        if (fileName.isEmpty() || position >= names.size())
+            throw zorvek::Error(
+                QStringLiteral("В таблице категорий нет категории на месте %1.").arg(position + 1));
+        module.connectCategoryBank(position, dataFolder);
+        const QList<CategoryDocuments::Section> sections = CategoryDocuments::readBank(module.ADOConnection);
+        const QDateTime made = Clock::now();
+        return save(
+            [&](const QString& path) { CategoryDocuments::write(path, names.at(position), sections, made); },
+            fileName, folders, outFile);
+    });
+}
+
+QString copyDocument(const Folders& folders, const QString& fileName, const QString& copyFolder)
+{
     MyWord word;
     word.Run();
-    word.Open(path);
-    return path;
+    word.Open(QDir(folders.templates).filePath(fileName));
+    const QString copy = QDir(copyFolder).filePath(fileName);
+    runJob(QStringLiteral("Подготовка копии документа"), [&] {
+        word.Save(copy);
+        return Output{copy, QString()};
+    });
+    return copy;
 }
 
 } // namespace PrintJobs

@@ -2,8 +2,8 @@
 
 #include "core/Clock.h"
 #include "core/Error.h"
-#include "core/Global.h"
 #include "data/TfrmADODataModule.h"
+#include "print/DocumentPlaces.h"
 #include "print/MyWord.h"
 #include "print/PrintHooks.h"
 #include "print/PrintJobs.h"
@@ -25,23 +25,17 @@ TfrmGurnal::OpenUrl& openUrlHook()
     return hook;
 }
 
-QString programFolder()
-{
-    return Global::PathExe.isEmpty() ? QCoreApplication::applicationDirPath() + QLatin1Char('/')
-                                     : Global::PathExe;
-}
-
-QSqlDatabase mainDatabase()
+TfrmADODataModule& dataModule()
 {
     TfrmADODataModule* module = TfrmADODataModule::instance();
     if (!module)
         throw zorvek::Error(QStringLiteral("Нет соединения с основной базой данных."));
-    return module->ADOConnectionGlb;
+    return *module;
 }
 
-PrintJobs::Folders folders()
+QSqlDatabase mainDatabase()
 {
-    return {programFolder(), TfrmADODataModule::dataFolder()};
+    return dataModule().ADOConnectionGlb;
 }
 
 } // namespace
@@ -72,6 +66,7 @@ TfrmGurnal::TfrmGurnal(QWidget* parent) : QMainWindow(parent)
                   &TfrmGurnal::N11Click);
     N19 = addItem(QStringLiteral("N19"), QStringLiteral("Печать вопросов для энергодиспетчеров"),
                   &TfrmGurnal::N19Click);
+    GurnalXlsx = addItem(QStringLiteral("GurnalXlsx"), QStringLiteral("Журнал в XLSX"), &TfrmGurnal::GurnalXlsxClick);
 }
 
 void TfrmGurnal::setOpenUrlHook(OpenUrl hook)
@@ -121,7 +116,8 @@ void TfrmGurnal::showResult(const QString& path, const QString& notice)
 void TfrmGurnal::N3Click()
 {
     runJob([] {
-        const PrintJobs::Output out = PrintJobs::printProtocol(mainDatabase(), Clock::today(), folders());
+        const PrintJobs::Output out =
+            PrintJobs::printProtocol(mainDatabase(), Clock::today(), DocumentPlaces::folders());
         return qMakePair(out.path, out.notice);
     });
 }
@@ -129,19 +125,27 @@ void TfrmGurnal::N3Click()
 void TfrmGurnal::Word1Click()
 {
     runJob([] {
-        const PrintJobs::Output out = PrintJobs::printJournal(mainDatabase(), folders());
+        const PrintJobs::Output out = PrintJobs::printJournal(mainDatabase(), DocumentPlaces::folders());
         return qMakePair(out.path, out.notice);
     });
 }
 
 void TfrmGurnal::openDelivered(const QString& fileName)
 {
-    runJob([&] { return qMakePair(PrintJobs::openDocument(programFolder(), fileName), QString()); });
+    runJob([&] {
+        return qMakePair(
+            PrintJobs::copyDocument(DocumentPlaces::folders(), fileName, DocumentPlaces::newCopyFolder()),
+            QString());
+    });
 }
 
 void TfrmGurnal::openCategoryDocument(int position)
 {
-    openDelivered(PrintJobs::categoryDocumentFile(position));
+    runJob([position] {
+        const PrintJobs::Output out = PrintJobs::printCategoryQuestions(
+            dataModule(), position, TfrmADODataModule::dataFolder(), DocumentPlaces::folders());
+        return qMakePair(out.path, out.notice);
+    });
 }
 
 // Category positions in Порядковый_номер order (see Categories::bankFileForPosition).

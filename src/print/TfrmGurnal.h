@@ -1,8 +1,8 @@
 #pragma once
 // The print window: never shown, it carries the print menu whose items the main window's print
-// commands trigger. Each item is one job: the protocol of today's exams, the journal, or one of
-// the delivered documents (the nine category question lists and the operating manual); the
-// result is opened in the desktop's application for .docx files.
+// commands trigger. Each item is one job: the protocol of today's exams, the journal, the
+// question list of one of the nine categories (made from its bank as it is now), or a copy of
+// the operating manual; the result is opened in the desktop's application for .docx files.
 #include <QMainWindow>
 #include <functional>
 
@@ -28,6 +28,7 @@ public:
     QAction* N10 = nullptr;
     QAction* N11 = nullptr;
     QAction* N19 = nullptr;
+    QAction* GurnalXlsx = nullptr; // "Журнал в XLSX": the journal as a spreadsheet
 
     // How a finished document is shown; QDesktopServices::openUrl unless a test replaces it.
     // Returns false when nothing could open it.
@@ -47,6 +48,8 @@ public slots:
     void N11Click();
     void N18Click();
     void N19Click();
+    // Asks where to save, writes Журнал_All as an .xlsx sheet and opens it.
+    void GurnalXlsxClick();
 
 private:
     QAction* addItem(const QString& name, const QString& caption, void (TfrmGurnal::*handler)());

@@ -308,7 +308,7 @@ void TfrmOpenBD::showEvent(QShowEvent* event)
 void TfrmOpenBD::closeEvent(QCloseEvent* event)
 {
     // A close request from the window system (Alt+F4) is refused: the window has no close button.
-    if (event->spontaneous() && !m_closingByCommand) {
+    if (!m_closingByCommand) {
         QApplication::beep();
         event->ignore();
         return;

@@ -33,6 +33,8 @@ QMessageBox::StandardButton show(QWidget* parent, Kind kind, const QString& text
         yes->setText(QStringLiteral("Да"));
     if (QAbstractButton* no = box.button(QMessageBox::No))
         no->setText(QStringLiteral("Нет"));
+    if (QAbstractButton* cancel = box.button(QMessageBox::Cancel))
+        cancel->setText(QStringLiteral("Отмена"));
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 } // namespace
@@ -64,6 +66,19 @@ bool question(QWidget* parent, const QString& text, bool defaultYes)
            == QMessageBox::Yes;
 }
 
+Choice questionWithCancel(QWidget* parent, const QString& text)
+{
+    switch (show(parent, Kind::Question, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                 QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+        return Choice::Yes;
+    case QMessageBox::No:
+        return Choice::No;
+    default:
+        return Choice::Cancel;
+    }
+}
+
 } // namespace Messages
 
 namespace FileDialogs {
@@ -80,6 +95,26 @@ QString openFileName(QWidget* parent, const QString& caption, const QString& dir
         return name;
     }
     return QFileDialog::getOpenFileName(parent, caption, directory, filter);
+}
+
+QString saveFileName(QWidget* parent, const QString& caption, const QString& path, const QString& filter)
+{
+    if (g_next) {
+        QString name = *g_next;
+        g_next.reset();
+        return name;
+    }
+    return QFileDialog::getSaveFileName(parent, caption, path, filter);
+}
+
+QString existingDirectory(QWidget* parent, const QString& caption, const QString& directory)
+{
+    if (g_next) {
+        QString name = *g_next;
+        g_next.reset();
+        return name;
+    }
+    return QFileDialog::getExistingDirectory(parent, caption, directory);
 }
 
 void setNextFileName(const QString& fileName)

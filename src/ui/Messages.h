@@ -28,6 +28,10 @@ void warning(QWidget* parent, const QString& text);
 void error(QWidget* parent, const QString& text);
 // Yes/No question; true for Yes. `defaultYes` picks the button Enter presses.
 bool question(QWidget* parent, const QString& text, bool defaultYes = false);
+// Yes/No/Cancel ("Да", "Нет", "Отмена"), Yes the default; a hook's answer other than Yes or No
+// counts as Cancel.
+enum class Choice { Yes, No, Cancel };
+Choice questionWithCancel(QWidget* parent, const QString& text);
 
 } // namespace Messages
 
@@ -36,6 +40,11 @@ namespace FileDialogs {
 // The file chosen in an open-file dialog; empty when cancelled.
 // `filter` uses Qt's form ("Текстовые файлы (*.txt);;Все файлы (*)").
 QString openFileName(QWidget* parent, const QString& caption, const QString& directory, const QString& filter);
+
+// The file name chosen in a save-file dialog (which asks before replacing a file); empty when cancelled.
+QString saveFileName(QWidget* parent, const QString& caption, const QString& path, const QString& filter);
+// The folder chosen in a folder dialog; empty when cancelled.
+QString existingDirectory(QWidget* parent, const QString& caption, const QString& directory);
 
 // Tests: the next dialog returns this name at once (an empty string = cancelled) instead of showing.
 void setNextFileName(const QString& fileName);

@@ -1,11 +1,14 @@
 // Pictures of the shell's windows for a visual check (not a test): the main window with each
-// reference table, the chooser with a category picked and the password dialog.
+// reference table, the chooser with a category picked, the password dialog, the staff list
+// preview and the start window.
 // Usage: shell_screens <output folder>
 #include "TestDataFolder.h"
 #include "app/DataGrid.h"
 #include "app/Forms.h"
 #include "app/TPasswordDlg.h"
 #include "app/TfrmClassificatorZorvek.h"
+#include "app/TfrmStart.h"
+#include "staff/TfrmStaffImport.h"
 #include "core/Global.h"
 #include "select/TfrmOpenBD.h"
 #include "ui/Messages.h"
@@ -98,6 +101,27 @@ int main(int argc, char* argv[])
     QTest::keyClicks(Forms::PasswordDlg->Password, QStringLiteral("1234"));
     save(Forms::PasswordDlg, QStringLiteral("password.png"));
     Forms::PasswordDlg->hide();
+
+    // The preview of a staff list with one refused row.
+    {
+        QFile csv(data.filePath(QStringLiteral("staff.csv")));
+        csv.open(QIODevice::WriteOnly);
+        csv.write(QStringLiteral("№;ФИО;Должность;Группа;Система;Категория_специалиста\n"
+                                 "101;Орлов Олег Олегович;Электромонтёр;III;постоянного тока;Электромонтёры III группа\n"
+                                 "102;Зуев Захар Захарович;Мастер;IV;трёхфазного;Сварщики\n"
+                                 "103;Белов Борис Борисович;Электромеханик;V;переменного тока;Энергодиспетчеры\n")
+                      .toUtf8());
+        csv.close();
+        TfrmStaffImport preview(*Forms::frmADODataModule,
+                                StaffImport::prepare(*Forms::frmADODataModule, csv.fileName()), w);
+        preview.show();
+        save(&preview, QStringLiteral("staff_import.png"));
+    }
     Forms::destroyAll();
+    TfrmStart start;
+    start.setNotice(QStringLiteral("В папке данных «/home/operator/Зорвек», открытой в прошлый раз, больше нет "
+                                   "основной базы данных BGD.mdb."));
+    start.show();
+    save(&start, QStringLiteral("start.png"));
     return 0;
 }

@@ -8,6 +8,8 @@
 #include "core/Global.h"
 #include "data/Db.h"
 #include "data/TfrmADODataModule.h"
+#include "exam/ExamModal.h"
+#include "exam/TfrmResult.h"
 #include "print/TfrmGurnal.h"
 #include "select/TfrmOpenBD.h"
 #include "ui/Messages.h"
@@ -90,6 +92,23 @@ class TestMainWindow : public QObject
     {
         return Db::scalar(Forms::frmADODataModule->ADOConnectionGlb, sql, values);
     }
+    QString storedName(const QVariant& code)
+    {
+        return storedValue(QStringLiteral("Select Фамилия_Имя_Отчество From Персонал Where Код = ?"), {code}).toString();
+    }
+    // Types into a cell of the shown table through the grid's own cell editor, leaving it open.
+    void typeIntoCell(int row, const QString& field, const QString& text)
+    {
+        SqlTableModel* p = shown();
+        const QModelIndex cell = p->index(row, p->column(field));
+        w->DBGrid->setCurrentIndex(cell);
+        w->DBGrid->edit(cell);
+        auto* editor = qobject_cast<QLineEdit*>(w->DBGrid->indexWidget(cell));
+        QVERIFY(editor);
+        editor->selectAll();
+        for (const QChar ch : text)   // Cyrillic letters too, as a keyboard layout gives them
+            QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
 
 private slots:
     void init()
@@ -139,7 +158,7 @@ private slots:
                 order << g->caption() + QStringLiteral(": ") + names.join(QLatin1Char(','));
             }
         const QStringList expected = {
-            QStringLiteral("Руководство, протокол, журнал: actClose,actManagement,act,actGurnal"),
+            QStringLiteral("Руководство, протокол, журнал: actClose,actManagement,act,actGurnal,actGurnalXlsx"),
             QStringLiteral("Справочная система Классификатора ЗОРВЕК: actView,actPersonal_Editor,actExamenation,"
                            "actSelf_training,actEditor"),
             QStringLiteral("Режимы работы Классификатора ЗОРВЕК: actViewExe,actExamenationExe,actSelf_trainingExe,"
@@ -148,7 +167,8 @@ private slots:
                            "actOtvetsvennyeWorks,actGivingOrder,actVManufacturersWorks,actElectrical_engineers_II,"
                            "actElectrical_engineers_III,actElectrical_engineers_IV,actElectrical_engineers_V,"
                            "actPower_Dispatcher"),
-            QStringLiteral("Таблицы: actPersonal,actCategorii,actDopuski,actCriterii,actVoprosyToRazdely,actGurnalAll"),
+            QStringLiteral("Таблицы: actPersonal,actCategorii,actDopuski,actCriterii,actVoprosyToRazdely,actGurnalAll,"
+                           "actStaffImport"),
             QStringLiteral("Навигация по таблице: DataSetFirst1,DataSetPrior1,DataSetNext1,DataSetLast1"),
             QStringLiteral("Редактирование таблицы: DataSetInsert1,DataSetDelete1,DataSetEdit1,DataSetPost1,"
                            "DataSetCancel1,DataSetRefresh1"),
@@ -458,6 +478,129 @@ private slots:
         QCOMPARE(errors(), 1);
         QCOMPARE(shown(), p);
         QVERIFY(p->isDirty());
+    }
+
+    void pendingEditSettledBeforeTheTableIsLeft()
+    {
+        start();
+        showPersonal();
+        const QVariant code = shown()->data(shown()->index(0, 0));
+        const QString original = storedName(code);
+        const QString fio = QStringLiteral("Фамилия_Имя_Отчество");
+        int registrations = 0;
+        ExamModal::setRunner([&registrations](QDialog* d) {
+            ++registrations;
+            auto* result = static_cast<TfrmResult*>(d);
+            QTimer::singleShot(0, result, [result] { result->actExamenationOut->trigger(); });
+            result->exec();   // shown for real: its showing reopens the personnel table
+        });
+        QAction* exam = w->action(QStringLiteral("actExamenationExe"));
+        QVERIFY(w->Ribbon1->quickAccessActions().contains(exam));
+
+        // The exam from the quick-access bar: "Отмена" stays at the table, nothing is started.
+        typeIntoCell(0, fio, QStringLiteral("Ещё не сохранено"));
+        m_answer = QMessageBox::Cancel;
+        exam->trigger();
+        QCOMPARE(m_messages.last().kind, Messages::Kind::Question);
+        QCOMPARE(registrations, 0);
+        QVERIFY(shown()->isDirty());
+        QCOMPARE(shown()->data(shown()->index(0, shown()->column(fio))).toString(), QStringLiteral("Ещё не сохранено"));
+        // "Да": saved, then the exam starts.
+        m_answer = QMessageBox::Yes;
+        exam->trigger();
+        QCOMPARE(registrations, 1);
+        QCOMPARE(storedName(code), QStringLiteral("Ещё не сохранено"));
+        // "Нет": dropped, then the exam starts.
+        typeIntoCell(0, fio, QStringLiteral("Отброшено"));
+        m_answer = QMessageBox::No;
+        exam->trigger();
+        QCOMPARE(registrations, 2);
+        QCOMPARE(storedName(code), QStringLiteral("Ещё не сохранено"));
+
+        // Leaving the tables tab hides the grid: asked too.
+        showPersonal();
+        typeIntoCell(0, fio, original);
+        m_answer = QMessageBox::Cancel;
+        w->Ribbon1->setCurrentTab(0);
+        QCOMPARE(w->Ribbon1->currentTab(), 2);
+        QVERIFY(w->DBGrid->isVisible());
+        m_answer = QMessageBox::Yes;
+        w->Ribbon1->setCurrentTab(0);
+        QVERIFY(!w->DBGrid->isVisible());
+        QCOMPARE(storedName(code), original);
+
+        // Closing the program: "Отмена" keeps it open with the change.
+        w->Ribbon1->setCurrentTab(2);
+        showPersonal();
+        typeIntoCell(0, fio, QStringLiteral("При выходе"));
+        m_answer = QMessageBox::Cancel;
+        QVERIFY(!w->close());
+        QVERIFY(w->isVisible());
+        QCOMPARE(m_messages.last().kind, Messages::Kind::Question);
+        ExamModal::setRunner({});
+    }
+
+    void rowPostedWhenTheCursorLeavesIt()
+    {
+        start();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        showPersonal();
+        SqlTableModel* p = shown();
+        const QString fio = QStringLiteral("Фамилия_Имя_Отчество");
+        const QVariant first = p->data(p->index(0, 0)), second = p->data(p->index(1, 0));
+        const QString secondName = storedName(second);
+
+        // Down out of the cell being typed: the row is posted as the cursor leaves it.
+        typeIntoCell(0, fio, QStringLiteral("Первая строка"));
+        QTest::keyClick(w->DBGrid->indexWidget(w->DBGrid->currentIndex()), Qt::Key_Down);
+        QCOMPARE(w->DBGrid->currentIndex().row(), 1);
+        QCOMPARE(storedName(first), QStringLiteral("Первая строка"));
+        QVERIFY(!p->isDirty());
+
+        // "Отменить редактирование" takes back the current row only.
+        typeIntoCell(1, fio, QStringLiteral("Вторая строка"));
+        trigger("DataSetCancel1");
+        QCOMPARE(p->data(p->index(1, p->column(fio))).toString(), secondName);
+        QCOMPARE(p->data(p->index(0, p->column(fio))).toString(), QStringLiteral("Первая строка"));
+        QCOMPARE(storedName(first), QStringLiteral("Первая строка"));
+        QCOMPARE(storedName(second), secondName);
+        QCOMPARE(errors(), 0);
+    }
+
+    void blankWorkerIsNeitherStoredNorNameless()
+    {
+        start();
+        showPersonal();
+        SqlTableModel* p = shown();
+        const QString countSql = QStringLiteral("Select Count(*) From Персонал");
+        const int rowsOnDisk = storedValue(countSql).toInt();
+        const int rowsShown = p->rowCount();
+
+        // "Вставить" then "Сохранить изменения" with nothing typed: no worker is made.
+        trigger("DataSetInsert1");
+        trigger("DataSetPost1");
+        QCOMPARE(storedValue(countSql).toInt(), rowsOnDisk);
+        QCOMPARE(p->rowCount(), rowsShown);
+        QVERIFY(!p->isDirty());
+        QVERIFY(m_messages.isEmpty());
+
+        // A post without the full name is refused, naming the column; the row stays as typed.
+        trigger("DataSetInsert1");
+        const int row = w->DBGrid->currentIndex().row();
+        typeIntoCell(row, QStringLiteral("Должность"), QStringLiteral("Электромонтёр"));
+        trigger("DataSetPost1");
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages.last().text.contains(QStringLiteral("«Фамилия Имя Отчество»")), qPrintable(m_messages.last().text));
+        QCOMPARE(storedValue(countSql).toInt(), rowsOnDisk);
+        QVERIFY(p->isDirty());
+        // Named, it is stored under the staff number the grid proposed.
+        const QVariant code = p->data(p->index(row, p->column(QStringLiteral("Код"))));
+        typeIntoCell(row, QStringLiteral("Фамилия_Имя_Отчество"), QStringLiteral("Новый Работник"));
+        trigger("DataSetPost1");
+        QCOMPARE(storedValue(countSql).toInt(), rowsOnDisk + 1);
+        QCOMPARE(storedName(code), QStringLiteral("Новый Работник"));
+        QCOMPARE(errors(), 0);
     }
 
     void printCommandsClickTheItems()

@@ -4,6 +4,7 @@
 #include "core/Global.h"
 #include "ui/Messages.h"
 
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -101,13 +102,7 @@ private slots:
             m_dlg->CancelBtnClick();
         });
         QCOMPARE(Global::ParolVveden, quint8(0));
-        // The right password typed, then the window closed.
-        Global::ParolVveden = 1;
-        runDialog([this] {
-            QTest::keyClicks(m_dlg->Password, QStringLiteral("47750261938814"));
-            m_dlg->close();
-        });
-        QCOMPARE(Global::ParolVveden, quint8(0));
+
         // Esc.
         Global::ParolVveden = 1;
         runDialog([this] {
@@ -153,15 +148,26 @@ private slots:
         });
     }
 
-    void altF4IsSwallowed()
+    void windowSystemCloseIsRefused()
     {
-        runDialog([this] {
-            QTest::keyClick(m_dlg->Password, Qt::Key_F4, Qt::AltModifier);
-            QVERIFY(m_dlg->isVisible());
-            QTest::keyClick(m_dlg->OKBtn, Qt::Key_F4, Qt::AltModifier);
-            QVERIFY(m_dlg->isVisible());
-            m_dlg->CancelBtnClick();
+        // Alt+F4 reaches the dialog as the window system's close request: it is refused, the
+        // dialog stays in its modal loop, and the password typed counts for nothing until OK.
+        Global::ParolVveden = 1;
+        bool stayed = false;
+        const int result = runDialog([this, &stayed] {
+            QTest::keyClicks(m_dlg->Password, QStringLiteral("47750261938814"));
+            QCloseEvent close;
+            QCoreApplication::sendEvent(m_dlg, &close);
+            QVERIFY(!close.isAccepted());
+            QVERIFY(!m_dlg->close());
+            stayed = m_dlg->isVisible();
+            QCOMPARE(Global::ParolVveden, quint8(0));
+            m_dlg->OKBtnClick();
         });
+        QVERIFY(stayed);
+        QCOMPARE(result, int(QDialog::Accepted));
+        QCOMPARE(Global::ParolVveden, quint8(1));
+        QVERIFY(!(m_dlg->windowFlags() & Qt::WindowCloseButtonHint));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "core/Clock.h"
 #include "core/Dates.h"
 #include "core/Global.h"
+#include "core/RussianPlural.h"
 
 #include <QLocale>
 #include <QTest>
@@ -24,6 +25,7 @@ private slots:
     void sectionNames();
     void clockCanBeFixed();
     void globalStartValues();
+    void nounsAgreeWithNumbers();
 };
 
 void TestDatesCategories::displayIgnoresMachineLocale_data()
@@ -166,6 +168,19 @@ void TestDatesCategories::globalStartValues()
     QVERIFY(Global::VyborSet.contains(1000));
     Global::resetAll();
     QVERIFY(Global::VyborSet.isEmpty());
+}
+
+void TestDatesCategories::nounsAgreeWithNumbers()
+{
+    const QList<std::pair<int, QString>> cases{
+        {0, "0 вопросов"},    {1, "1 вопрос"},     {2, "2 вопроса"},     {4, "4 вопроса"},
+        {5, "5 вопросов"},    {11, "11 вопросов"}, {12, "12 вопросов"},  {14, "14 вопросов"},
+        {21, "21 вопрос"},    {22, "22 вопроса"},  {25, "25 вопросов"},  {101, "101 вопрос"},
+        {111, "111 вопросов"}, {112, "112 вопросов"}, {1002, "1002 вопроса"}};
+    for (const auto& [n, text] : cases)
+        QCOMPARE(RussianPlural::questions(n), text);
+    QCOMPARE(RussianPlural::pictures(3), QStringLiteral("3 рисунка"));
+    QCOMPARE(RussianPlural::categories(8), QStringLiteral("8 категорий"));
 }
 
 QTEST_GUILESS_MAIN(TestDatesCategories)

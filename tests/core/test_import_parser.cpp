@@ -22,13 +22,23 @@ QString shown(const QString& text)
 
 QString kindName(Diagnostic::Kind kind)
 {
-    return kind == Diagnostic::Kind::OutOfBounds ? QStringLiteral("OutOfBounds")
-                                                 : QStringLiteral("TruncatedQuestion");
+    switch (kind) {
+    case Diagnostic::Kind::OutOfBounds:
+        return QStringLiteral("OutOfBounds");
+    case Diagnostic::Kind::TruncatedQuestion:
+        return QStringLiteral("TruncatedQuestion");
+    case Diagnostic::Kind::SkippedStart:
+        return QStringLiteral("SkippedStart");
+    case Diagnostic::Kind::StartIsLastLine:
+        break;
+    }
+    return QStringLiteral("StartIsLastLine");
 }
 
 QStringList dump(const QString& section, const ParseResult& r)
 {
-    QStringList out{QStringLiteral("раздел: ") + section};
+    QStringList out{QStringLiteral("раздел: ") + section,
+                    QStringLiteral("кодировка: ") + encodingName(r.encoding)};
     for (const Question& q : r.questions) {
         out << QStringLiteral("вопрос: строка %1, ответов %2").arg(q.line).arg(q.answerCount);
         out << QStringLiteral("Вопрос: ") + shown(q.text);
@@ -39,6 +49,8 @@ QStringList dump(const QString& section, const ParseResult& r)
     }
     for (const Diagnostic& d : r.diagnostics)
         out << QStringLiteral("диагностика: %1, строка %2").arg(kindName(d.kind)).arg(d.line);
+    for (const QString& why : whyNoQuestions(r, sectionMarker(section)))
+        out << QStringLiteral("причина: ") + why;
     return out;
 }
 
@@ -72,6 +84,7 @@ private slots:
     void cp1251EncodeRefusesForeignCharacters();
     void outOfBoundsShownOncePerQuestion();
     void noMarkerFindsNothing();
+    void encodingDetection();
     void largeFileReadsEveryQuestion();
 };
 
@@ -218,6 +231,22 @@ void TestImportParser::noMarkerFindsNothing()
     const ParseResult r = parse(u"T\r\n1.1. q\r\nОтв.1. a\r\nВерно\r\nОтв.2. b\r\nВерно\r\n", QStringView());
     QVERIFY(r.questions.isEmpty());
     QVERIFY(r.diagnostics.isEmpty());
+}
+
+void TestImportParser::encodingDetection()
+{
+    // Russian text in Windows-1251 is not taken for UTF-8, nor is ASCII.
+    QCOMPARE(detectEncoding(Cp1251::encode(u"Отв.1. Заземление опоры\r\nВерно").value()),
+             Encoding::Windows1251);
+    QCOMPARE(detectEncoding("T\r\n1.1. q"), Encoding::Windows1251);
+    QCOMPARE(detectEncoding(QStringLiteral("Верно").toUtf8()), Encoding::Utf8);
+    // Malformed sequences: overlong, surrogate, past U+10FFFF, cut short, stray continuation.
+    for (const char* bad : {"\xC0\x80", "\xE0\x80\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80",
+                            "\xF5\x80\x80\x80", "\xD0", "\xE2\x80", "\x80"})
+        QVERIFY2(!isNonAsciiUtf8(QByteArrayView(bad)), bad);
+    QVERIFY(isNonAsciiUtf8("\xF0\x9F\x98\x80 \xE2\x80\x94 \xD0\x81"));
+    // Valid UTF-8 up to a Ctrl-Z, whatever follows it.
+    QCOMPARE(detectEncoding(QByteArray(QStringLiteral("Да").toUtf8() + "\x1A\xFF")), Encoding::Utf8);
 }
 
 void TestImportParser::largeFileReadsEveryQuestion()

@@ -2,6 +2,7 @@
 #include "TestDataFolder.h"
 #include "core/Categories.h"
 #include "core/Global.h"
+#include "core/exam/ExamGrading.h"
 #include "core/server/ServerNames.h"
 #include "data/Db.h"
 #include "data/Schema.h"
@@ -9,6 +10,7 @@
 #include "data/demo/DemoData.h"
 
 #include <QElapsedTimer>
+#include <functional>
 #include <QFile>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -130,6 +132,7 @@ private slots:
     void engineErrorCarriesEngineText();
     void transactionRollsBackOnFailure();
     void secondWriterIsRefusedAsBusy();
+    void lockedFileIsBusyNotDamaged();
     void openTableReleasesItsReadLock();
     void quotedNamesRoundTrip();
     void categoryBankByPosition();
@@ -267,6 +270,35 @@ void TestDatabase::transactionRollsBackOnFailure()
     } catch (const DbError&) {
     }
     QCOMPARE(Db::scalar(c.db(), QStringLiteral("Select Count(*) From a")).toInt(), 0);
+}
+
+void TestDatabase::lockedFileIsBusyNotDamaged()
+{
+    if (TestDataFolder::onServer())
+        QSKIP("database files only; a row held on the server is refused as busy in secondWriterIsRefusedAsBusy");
+    TestDataFolder data;
+    const auto busy = [](const std::function<void()>& open, const char* what) {
+        try {
+            open();
+            QFAIL(what);
+        } catch (const DbError& e) {
+            QVERIFY2(e.isBusy(), qPrintable(e.message()));
+            QVERIFY2(e.message().startsWith(QStringLiteral("База данных занята")), qPrintable(e.message()));
+            QVERIFY2(!e.message().contains(QStringLiteral("повреждён")), qPrintable(e.message()));
+        }
+    };
+    // Another program holds a bank with a write lock (the main database opens the same way).
+    TfrmADODataModule dm;
+    dm.openMainDatabase(data.path());
+    dm.connectCategoryBank(1, data.path());
+    Connection holder(data.filePath(Categories::bankFileForPosition(1)));
+    Db::exec(holder.db(), QStringLiteral("BEGIN EXCLUSIVE"));
+    // A bank already open: its tables are not reported missing.
+    busy([&] { Db::hasTable(dm.ADOConnection, QStringLiteral("Раздел_1")); }, "tables listed");
+    busy([&] { dm.connectCategoryBank(1, data.path()); }, "bank opened");
+    Db::exec(holder.db(), QStringLiteral("ROLLBACK"));
+    dm.connectCategoryBank(1, data.path());
+    QVERIFY(Db::hasTable(dm.ADOConnection, QStringLiteral("Раздел_1")));
 }
 
 void TestDatabase::secondWriterIsRefusedAsBusy()
@@ -453,6 +485,26 @@ void TestDatabase::demoDataMeetsExamRequirements()
         QCOMPARE(Db::scalar(dm.ADOConnectionGlb, QStringLiteral("Select Count(Distinct Система_тока) From Персонал Where Категория_специалиста = ?"), {names.at(p)}).toInt(), 2);
     }
     QVERIFY(Db::scalar(dm.ADOConnectionGlb, QStringLiteral("Select Count(*) From Журнал_All")).toInt() >= 3);
+    // Every journal row reads as the exam's grading gives it from the category's criteria.
+    QSqlQuery j = Db::exec(dm.ADOConnectionGlb,
+                           QStringLiteral("Select j.ФИО, j.Оценка, j.Результат_проверки_знаний, j.Количество_вопросов, "
+                                          "j.Количество_верных_ответов, j.Количество_неверных_ответов, c.Кол_вопросов, "
+                                          "c.Отлично, c.Хорошо, c.Удовлетворительно, c.Неудовлетворительно "
+                                          "From Журнал_All j, Критерии_оценки c "
+                                          "Where c.Категория_специалиста = j.Категория_специалиста"));
+    int graded = 0;
+    while (j.next()) {
+        const int right = j.value(4).toInt();
+        const ExamGrading::Grade g = ExamGrading::grade(
+            right, {j.value(7).toInt(), j.value(8).toInt(), j.value(9).toInt(), j.value(10).toInt()});
+        const QString who = j.value(0).toString();
+        QCOMPARE(j.value(1).toString() + u'/' + who, g.ocenka + u'/' + who);
+        QCOMPARE(j.value(2).toString() + u'/' + who, g.result + u'/' + who);
+        QCOMPARE(j.value(3).toInt(), j.value(6).toInt());
+        QCOMPARE(right + j.value(5).toInt(), j.value(3).toInt());
+        ++graded;
+    }
+    QCOMPARE(graded, Db::scalar(dm.ADOConnectionGlb, QStringLiteral("Select Count(*) From Журнал_All")).toInt());
     QVERIFY(Db::scalar(dm.ADOConnectionGlb, QStringLiteral("Select Count(*) From Персонал Where Фамилия_Имя_Отчество Like ?"), {QStringLiteral("%\"%")}).toInt() >= 1);
 }
 

@@ -2,6 +2,7 @@
 // in a copy of it.
 #include "TestDataFolder.h"
 #include "core/Categories.h"
+#include "core/RussianPlural.h"
 #include "data/Db.h"
 #include "data/Schema.h"
 #include "data/TfrmADODataModule.h"
@@ -57,6 +58,7 @@ class TestBankCheck : public QObject
     Q_OBJECT
 private slots:
     void demoDataHasNoProblem();
+    void flagsReadAlikeAreNotes();
     void findsPlantedFaults_data();
     void findsPlantedFaults();
 };
@@ -69,6 +71,22 @@ void TestBankCheck::demoDataHasNoProblem()
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }
 
+void TestBankCheck::flagsReadAlikeAreNotes()
+{
+    TestDataFolder data;
+    alter(data, bank(2), {"Update Раздел_5 Set Верно_Неверно_1 = 'неверно' Where Индекс = 3"});
+    TfrmADODataModule dm;
+    dm.openMainDatabase(data.path());
+    const BankCheck::Report report = BankCheck::review(dm, data.path());
+    QVERIFY2(report.problems.isEmpty(), qPrintable(report.problems.join(u'\n')));
+    const QString note =
+        QStringLiteral(
+            "«%1», Раздел_5, вопрос № 3: отметка ответа 1 «неверно» — не «Верно» и не «Неверно»: экзамен "
+            "считает ответ неверным, самоподготовка показывает его неверным")
+            .arg(DemoData::categoryNames().at(2));
+    QVERIFY2(report.notes.contains(note), qPrintable(report.notes.join(u'\n')));
+}
+
 void TestBankCheck::findsPlantedFaults_data()
 {
     const QStringList names = DemoData::categoryNames();
@@ -79,9 +97,9 @@ void TestBankCheck::findsPlantedFaults_data()
     const QString c0 = QStringLiteral("«%1», ").arg(names[0]);
     QTest::newRow("gap in Индекс")
         << bank(0) << QStringList{"Delete From Раздел_2 Where Индекс = 3"}
-        << QStringList{c0 + "Раздел_2: пропущен номер Индекс 3",
-                       c0 +
-                           "Раздел_2: в «Количество_вопросов_по_разделам» указано 12 вопросов, в разделе 11"};
+        << QStringList{
+               c0 + "Раздел_2: пропущен номер Индекс 3",
+               c0 + "Раздел_2: в «Количество_вопросов_по_разделам» указано 12 вопросов, а в разделе 11"};
 
     const int p5 = 5;
     const int s5 = sectionWithQuota(p5);
@@ -92,12 +110,11 @@ void TestBankCheck::findsPlantedFaults_data()
                            "Update Раздел_%1 Set Вопрос = Replace(Вопрос, 'а) Участки переменного тока', '') "
                            "|| 'б) Участки постоянного тока'")
                            .arg(s5)}
-        << QStringList{
-               QStringLiteral(
-                   "«%1», Раздел_%2: для участков переменного тока нужно %3 вопросов, подходящих только 0")
-                   .arg(names[p5])
-                   .arg(s5)
-                   .arg(quota)};
+        << QStringList{QStringLiteral(
+                           "«%1», Раздел_%2: для участков переменного тока нужно %3, а подходящих только 0")
+                           .arg(names[p5])
+                           .arg(s5)
+                           .arg(RussianPlural::questions(quota))};
 
     const QList<int> q2 = DemoData::quotas(2);
     int sum2 = 0;
@@ -115,12 +132,25 @@ void TestBankCheck::findsPlantedFaults_data()
                    .arg(sum2 + 1)
                    .arg(sum2)};
 
+    // Flags the exam and self-training read differently.
+    const QString readAsRight =
+        QStringLiteral(": экзамен считает ответ неверным, самоподготовка показывает его верным");
     QTest::newRow("odd flag")
         << bank(3) << QStringList{"Update Раздел_1 Set Верно_Неверно_2 = '  Да  ' Where Индекс = 4"}
+        << QStringList{QStringLiteral(
+                           "«%1», Раздел_1, вопрос № 4: отметка ответа 2 «  Да» — не «Верно» и не «Неверно»")
+                           .arg(names[3]) +
+                       readAsRight};
+    QTest::newRow("empty flag of answer 1")
+        << bank(3) << QStringList{"Update Раздел_2 Set Верно_Неверно_1 = '' Where Индекс = 2"}
         << QStringList{
-               QStringLiteral(
-                   "«%1», Раздел_1, вопрос № 4: отметка ответа 2 «Да» не начинается с «Верно» или «Неверно»")
-                   .arg(names[3])};
+               QStringLiteral("«%1», Раздел_2, вопрос № 2: у ответа 1 нет отметки «Верно» или «Неверно»")
+                   .arg(names[3]) +
+               readAsRight};
+    QTest::newRow("flag with верно inside")
+        << bank(3) << QStringList{"Update Раздел_3 Set Верно_Неверно_2 = 'Ответ верно.' Where Индекс = 1"}
+        << QStringList{
+               QStringLiteral("«%1», Раздел_3, вопрос № 1: отметка ответа 2 «Ответ верно.»").arg(names[3])};
 
     QTest::newRow("thresholds out of order")
         << MainFile

@@ -54,10 +54,17 @@ private:
         return fx->onBank(0, QStringLiteral("Select %1 From Раздел_1 Where Индекс = ?").arg(field), {index});
     }
     int rows() { return fx->onBank(0, QStringLiteral("Select Count(*) From Раздел_1")).toInt(); }
+    // The flags a new question needs before it can be saved.
+    void chooseFlags()
+    {
+        w->DBComboBox_Otvet1->setFlagText(QStringLiteral("Верно"));
+        w->DBComboBox_Otvet2->setFlagText(QStringLiteral("Неверно"));
+    }
     void addQuestion(const QString& text)
     {
         w->DataSetAppendEditorExecute();
         w->DBMemo_Vopros->setStoredText(text);
+        chooseFlags();
         QVERIFY(w->DataSetPostEditorExecute());
     }
 
@@ -92,7 +99,7 @@ private slots:
         QVERIFY(w->DataSetPostEditor->isEnabled() && w->DataSetCancelEditor->isEnabled());
         QVERIFY(!w->DataSetEdit_Editor->isEnabled());
         w->DBMemo_Vopros->setStoredText(QStringLiteral("Новый вопрос\rвторая строка"));
-        w->DBComboBox_Otvet1->setFlagText(QStringLiteral("Верно"));
+        chooseFlags();
         QVERIFY(w->DataSetPostEditorExecute());
         QCOMPARE(stored(QStringLiteral("Вопрос"), 41).toString(),
                  QStringLiteral("Новый вопрос\rвторая строка"));
@@ -193,6 +200,65 @@ private slots:
         QCOMPARE(rows(), 14);
     }
 
+    void addedQuestionsStayEditableWhateverTheRegisteredCount()
+    {
+        setRegistered(20); // after importing a shorter file: 12 rows, 20 registered
+        open();
+        QCOMPARE(number(), 12);
+        w->DataSetAppendEditorExecute();
+        w->DBMemo_Vopros->setStoredText(QStringLiteral("Местный вопрос"));
+        chooseFlags();
+        QVERIFY(w->DataSetPostEditorExecute());
+        QCOMPARE(number(), 13);
+        // Saved, it still takes typing, and "Удалить" does not call it registered.
+        QVERIFY(!w->DBMemo_Vopros->isReadOnly());
+        QVERIFY(w->DBComboBox_Otvet1->isEnabled());
+        QTest::keyClicks(w->DBMemo_Otvet1, QStringLiteral(" 1"));
+        QVERIFY(w->DataSetPostEditorExecute());
+        QVERIFY(stored(QStringLiteral("Ответ_1"), 13).toString().endsWith(QStringLiteral(" 1")));
+        fx->answer = QMessageBox::No;
+        w->DataSetDeleteEditorExecute();
+        QVERIFY(fx->messages.last().text.contains(QStringLiteral("№13")));
+        QVERIFY(!fx->messages.last().text.contains(QStringLiteral("зарегистрированных")));
+        // Shown again, the count decides once more.
+        QVERIFY(w->FormShow());
+        QCOMPARE(number(), 13);
+        w->actNextEdtorExecute();
+        QVERIFY(w->DBMemo_Vopros->isReadOnly());
+    }
+
+    void undoKeyUndoesTypingAndDiscardsNothing()
+    {
+        open();
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        w->DataSetAppendEditorExecute();
+        QCOMPARE(number(), 13);
+        w->DBMemo_Vopros->setFocus();
+        QTest::keyClicks(w->DBMemo_Vopros, QStringLiteral("abc"));
+        QTest::keyClick(w->DBMemo_Vopros, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(w->DBMemo_Vopros->toPlainText().size() < 3); // the typing went back, not the question
+        QCOMPARE(w->state(), TfrmBGD_Editor::State::Insert);
+        QTest::keyClicks(w->DBMemo_Vopros, QStringLiteral("xyz"));
+        // Outside the text boxes Ctrl+Z does nothing to the question either.
+        w->DBCtrlGrid1->setFocus();
+        QTest::keyClick(w->DBCtrlGrid1, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w->state(), TfrmBGD_Editor::State::Insert);
+        QCOMPARE(number(), 13);
+        // "Удалить" by its key asks before it throws the typed question away.
+        fx->answer = QMessageBox::No;
+        QTest::keyClick(w->DBMemo_Vopros, Qt::Key_Delete, Qt::ControlModifier);
+        QVERIFY(!fx->messages.isEmpty());
+        QCOMPARE(fx->messages.last().kind, Messages::Kind::Question);
+        QCOMPARE(w->state(), TfrmBGD_Editor::State::Insert);
+        QVERIFY(w->DBMemo_Vopros->toPlainText().contains(QStringLiteral("xyz")));
+        chooseFlags();
+        QVERIFY(w->DataSetPostEditorExecute());
+        QVERIFY(stored(QStringLiteral("Вопрос"), 13).toString().contains(QStringLiteral("xyz")));
+        w->hide();
+    }
+
     void deleteWhileAddingDiscardsTheNewQuestion()
     {
         open();
@@ -210,6 +276,7 @@ private slots:
         addQuestion(QStringLiteral("13"));
         w->DataSetAppendEditorExecute();
         w->DBMemo_Vopros->setStoredText(QStringLiteral("не потерять"));
+        chooseFlags();
         w->DBComboBox_Otvet3->setFlagText(QString());
         w->actFirstEditorExecute();
         QCOMPARE(number(), 13);
@@ -231,6 +298,7 @@ private slots:
         open();
         w->DataSetAppendEditorExecute();
         w->DBMemo_Vopros->setStoredText(QStringLiteral("ждёт записи"));
+        chooseFlags();
         // Another program holds the bank for writing.
         QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
         {
@@ -254,11 +322,49 @@ private slots:
         QCOMPARE(stored(QStringLiteral("Вопрос"), 13).toString(), QStringLiteral("ждёт записи"));
     }
 
+    void answerIsSavedOnlyWithAFlagBothReadersAgreeOn()
+    {
+        open();
+        w->DataSetAppendEditorExecute();
+        w->DBMemo_Vopros->setStoredText(QStringLiteral("Без отметки"));
+        w->DBComboBox_Otvet1->setFlagText(QStringLiteral("Верно"));
+        fx->messages.clear();
+        QVERIFY(!w->DataSetPostEditorExecute());
+        QCOMPARE(fx->messages.size(), 1);
+        QCOMPARE(fx->messages.first().kind, Messages::Kind::Warning);
+        QVERIFY2(fx->messages.first().text.contains(QStringLiteral("У ответа №2 нет отметки")),
+                 qPrintable(fx->messages.first().text));
+        QCOMPARE(w->state(), TfrmBGD_Editor::State::Insert);
+        QCOMPARE(rows(), 12);
+
+        // Typed text that self-training would show as right and the exam count as wrong.
+        for (const QChar c : QStringLiteral("Ответ верно."))
+            QTest::sendKeyEvent(QTest::Click, w->DBComboBox_Otvet2, Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
+        QCOMPARE(w->DBComboBox_Otvet2->flagText(), QStringLiteral("Ответ верно."));
+        QVERIFY(!w->DataSetPostEditorExecute());
+        QVERIFY2(fx->messages.last().text.contains(QStringLiteral("читается по-разному")),
+                 qPrintable(fx->messages.last().text));
+        QCOMPARE(rows(), 12);
+
+        // A third answer with text needs its flag too; an incomplete answer is wrong for both readers.
+        w->DBComboBox_Otvet2->setFlagText(QStringLiteral("Неверно, неполный ответ"));
+        w->DBMemo_Otvet3->setStoredText(QStringLiteral("третий"));
+        QVERIFY(!w->DataSetPostEditorExecute());
+        QVERIFY(fx->messages.last().text.contains(QStringLiteral("№3")));
+        w->DBComboBox_Otvet3->setFlagText(QStringLiteral("Неверно"));
+        QVERIFY(w->DataSetPostEditorExecute());
+        QCOMPARE(stored(QStringLiteral("Верно_Неверно_2"), 13).toString(),
+                 QStringLiteral("Неверно, неполный ответ"));
+        QCOMPARE(stored(QStringLiteral("Верно_Неверно_3"), 13).toString(), QStringLiteral("Неверно"));
+    }
+
     void numberBoxIsDisplayOnly()
     {
         open();
         w->DataSetAppendEditorExecute();
         QTest::keyClicks(w->DBEdit, QStringLiteral("5"));
+        chooseFlags();
         QCOMPARE(number(), 13);
         QVERIFY(w->DataSetPostEditorExecute());
         QCOMPARE(stored(QStringLiteral("Count(*)"), 13).toInt(), 1);
@@ -313,6 +419,7 @@ private slots:
         open();
         w->DataSetAppendEditorExecute();
         w->DBMemo_Vopros->setStoredText(QStringLiteral("сохраняется"));
+        chooseFlags();
         const QString png = fx->folder.filePath(QStringLiteral("photo.png"));
         QImage image(10, 10, QImage::Format_RGB32);
         image.fill(Qt::red);
@@ -420,6 +527,7 @@ private slots:
         w->show();
         w->DataSetAppendEditorExecute();
         w->DBMemo_Vopros->setStoredText(QStringLiteral("при закрытии"));
+        chooseFlags();
         QVERIFY(w->close());
         QVERIFY(!w->isVisible());
         QCOMPARE(stored(QStringLiteral("Вопрос"), 13).toString(), QStringLiteral("при закрытии"));

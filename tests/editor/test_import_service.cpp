@@ -1,6 +1,6 @@
 // Filling a section from a question file and writing it back, on a copy of the demo data:
-// the rows stored, the bank written, nothing changed on every kind of failure, and export then
-// import giving back every demo section.
+// the rows stored, the bank written, nothing changed on every kind of failure, and the pictures
+// of a section carried by its picture folder.
 #include "TestDataFolder.h"
 #include "core/Categories.h"
 #include "core/import/QuestionFileWriter.h"
@@ -11,7 +11,9 @@
 #include "editor/import/SectionExport.h"
 #include "editor/import/SectionImport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -85,7 +87,7 @@ private slots:
     void cancelledProgressRollsBack();
     void failureHalfWayRollsBack();
     void refusesWhatIsNotASection();
-    void exportThenImportGivesBackEveryDemoSection();
+    void picturesComeBackAndAreNotLostUnasked();
 };
 
 void TestImportService::storesEveryQuestionInFileOrder()
@@ -100,11 +102,13 @@ void TestImportService::storesEveryQuestionInFileOrder()
     const QList<Row> section2Before = sectionRows(bankPath(data, 2), QStringLiteral("Раздел_2"));
 
     QList<int> progress;
-    const SectionImport::Result r =
-        SectionImport::importFile(dm, category, QStringLiteral("Раздел_3"), file, [&](int stored, int total) {
+    const SectionImport::Result r = SectionImport::importFile(
+        dm, category, QStringLiteral("Раздел_3"), file,
+        [&](int stored, int total) {
             progress << stored;
             return total == 5;
-        });
+        },
+        true);
     QCOMPARE(r.stored, 5);
     QVERIFY(r.diagnostics.isEmpty());
     QCOMPARE(progress.first(), 0);
@@ -138,7 +142,8 @@ void TestImportService::writesTheChosenCategoryBankOnly()
     const QByteArray firstBank = fileChecksum(bankPath(data, 0));
     const QString file = writeFile(data, QStringLiteral("в.txt"), sampleFile());
 
-    SectionImport::importFile(dm, DemoData::categoryNames().at(6), QStringLiteral("Раздел_3"), file);
+    SectionImport::importFile(dm, DemoData::categoryNames().at(6), QStringLiteral("Раздел_3"), file, {},
+                              true);
     QCOMPARE(fileChecksum(bankPath(data, 0)), firstBank);
     QCOMPARE(sectionRows(bankPath(data, 6), QStringLiteral("Раздел_3")).size(), 5);
     if (TestDataFolder::onServer())
@@ -194,9 +199,9 @@ void TestImportService::cancelledProgressRollsBack()
         text += QStringLiteral("4.%1. q\r\nОтв.1. a\r\nВерно\r\nОтв.2. b\r\nНеверно\r\n").arg(i);
     const QString file = writeFile(data, QStringLiteral("много.txt"), cp1251(text));
     const QByteArray before = fileChecksum(bankPath(data, 3));
-    const SectionImport::Result r =
-        SectionImport::importFile(dm, DemoData::categoryNames().at(3), QStringLiteral("Раздел_4"), file,
-                                  [](int stored, int) { return stored < 300; });
+    const SectionImport::Result r = SectionImport::importFile(
+        dm, DemoData::categoryNames().at(3), QStringLiteral("Раздел_4"), file,
+        [](int stored, int) { return stored < 300; }, true);
     QCOMPARE(r.stored, -1);
     QCOMPARE(fileChecksum(bankPath(data, 3)), before);
 }
@@ -248,41 +253,71 @@ void TestImportService::refusesWhatIsNotASection()
     }
 }
 
-void TestImportService::exportThenImportGivesBackEveryDemoSection()
+void TestImportService::picturesComeBackAndAreNotLostUnasked()
 {
     TestDataFolder data;
     TfrmADODataModule dm;
     dm.openMainDatabase(data.path());
-    const QStringList categories = DemoData::categoryNames();
-    int sections = 0;
-    for (int p = 0; p < categories.size(); ++p) {
-        for (int s = 1; s <= 9; ++s) {
-            const QString section = Categories::sectionTableName(s);
-            const QList<Row> before = sectionRows(bankPath(data, p), section);
-            if (before.isEmpty())
-                continue;
-            const SectionExport::Result out = SectionExport::exportSection(dm, categories[p], section);
-            QVERIFY(out.problems.isEmpty());
-            // Texts with characters Windows-1251 lacks ("мм²") are written as UTF-8 with a mark.
-            QCOMPARE(out.bytes.startsWith("\xEF\xBB\xBF"), out.utf8);
-            QCOMPARE(out.count, before.size());
-            QVERIFY(out.bytes.contains("\r\n"));
-            const QString file = writeFile(data, QStringLiteral("выгрузка.txt"), out.bytes);
-            const SectionImport::Result in = SectionImport::importFile(dm, categories[p], section, file);
-            QCOMPARE(in.stored, before.size());
+    const QString category = DemoData::categoryNames().at(0);
+    const QString section = QStringLiteral("Раздел_3");
+    const QString bank = bankPath(data, 0);
+    const QString file = data.filePath(QStringLiteral("р3.txt"));
+    const QString folder = data.filePath(QStringLiteral("р3_рисунки"));
+    auto picture = [&](int index) {
+        return Db::scalar(dm.ADOConnection, QStringLiteral("Select Фото From Раздел_3 Where Индекс = ?"),
+                          {index})
+            .toByteArray();
+    };
 
-            const QList<Row> after = sectionRows(bankPath(data, p), section);
-            QCOMPARE(after.size(), before.size());
-            for (qsizetype i = 0; i < after.size(); ++i) {
-                QCOMPARE(after[i].index, int(i + 1));
-                QStringList expected = before[i].values;
-                expected[1] = QStringLiteral("<NULL>"); // pictures are not carried by the text
-                QCOMPARE(after[i].values, expected);
-            }
-            ++sections;
-        }
+    const SectionExport::Result out = SectionExport::exportSection(dm, category, section);
+    QCOMPARE(SectionExport::writeFiles(out, file), 1);
+    const int withPicture =
+        Db::scalar(dm.ADOConnection, QStringLiteral("Select Индекс From Раздел_3 Where Фото Is Not Null"))
+            .toInt();
+    const QByteArray stored = picture(withPicture);
+    QFile exported(QStringLiteral("%1/%2.bmp").arg(folder).arg(withPicture));
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    QCOMPARE(exported.readAll(), stored);
+    exported.close();
+
+    // Without the folder the section would lose its picture: refused, unless asked for.
+    QVERIFY(QDir().rename(folder, folder + QStringLiteral("-прочь")));
+    const QByteArray before = fileChecksum(bank);
+    try {
+        SectionImport::importFile(dm, category, section, file);
+        QFAIL("a picture was dropped unasked");
+    } catch (const SectionImport::PictureLoss& e) {
+        QVERIFY2(e.message().contains(QStringLiteral("1 рисунок")), qPrintable(e.message()));
     }
-    QVERIFY(sections >= 60);
+    dm.ADOConnection.close();
+    QCOMPARE(fileChecksum(bank), before);
+    QCOMPARE(SectionImport::importFile(dm, category, section, file, {}, true).stored, out.count);
+    QVERIFY(picture(withPicture).isEmpty());
+
+    // The folder back, and a PNG picture added for question 1: stored as a bitmap beside the other.
+    QVERIFY(QDir().rename(folder + QStringLiteral("-прочь"), folder));
+    QImage png(16, 8, QImage::Format_ARGB32);
+    png.fill(Qt::red);
+    QVERIFY(png.save(folder + QStringLiteral("/1.png"), "PNG"));
+    QCOMPARE(SectionImport::importFile(dm, category, section, file).stored, out.count);
+    QCOMPARE(picture(withPicture), stored);
+    QVERIFY(picture(1).startsWith("BM"));
+    QCOMPARE(QImage::fromData(picture(1)).size(), QSize(16, 8));
+
+    // Pictures that name no question of the file, or one question twice, change nothing.
+    for (const QString& name : {QStringLiteral("%1.bmp").arg(out.count + 1), QStringLiteral("схема.bmp"),
+                                QStringLiteral("1.jpg")}) {
+        QVERIFY(QFile::copy(exported.fileName(), folder + u'/' + name));
+        const QByteArray unchanged = fileChecksum(bank);
+        try {
+            SectionImport::readFile(file, section);
+            QFAIL(qPrintable(name));
+        } catch (const zorvek::Error& e) {
+            QVERIFY2(e.message().contains(name), qPrintable(e.message()));
+        }
+        QCOMPARE(fileChecksum(bank), unchanged);
+        QFile::remove(folder + u'/' + name);
+    }
 }
 
 QTEST_MAIN(TestImportService)

@@ -47,6 +47,7 @@ class TestImportWindow : public QObject
     TfrmClassificatorZorvek* w = nullptr;
     QList<Messages::Message> m_messages;
     bool m_chooserShown = false;
+    QMessageBox::StandardButton m_answer = QMessageBox::Yes; // to questions
     QList<QPointer<QTimer>> m_timers;
 
     // Runs `fn` as soon as `window` is shown (inside its modal loop).
@@ -118,9 +119,10 @@ private slots:
         Global::resetAll();
         m_messages.clear();
         m_chooserShown = false;
+        m_answer = QMessageBox::Yes;
         Messages::setHook([this](const Messages::Message& m) {
             m_messages << m;
-            return QMessageBox::Ok;
+            return m.kind == Messages::Kind::Question ? m_answer : QMessageBox::Ok;
         });
         TfrmOpenBD::autoDropDown = false;
         m_data = std::make_unique<TestDataFolder>();
@@ -200,7 +202,11 @@ private slots:
         runImport();
 
         QCOMPARE(count(Messages::Kind::Warning, QStringLiteral("Ошибка превышения границ")), 1);
+        // The section's picture is not in the file: asked first.
+        QCOMPARE(count(Messages::Kind::Question, QStringLiteral("В разделе «Раздел_3» сейчас 1 рисунок")), 1);
         QCOMPARE(count(Messages::Kind::Information, QStringLiteral("записано вопросов: 7")), 1);
+        QCOMPARE(count(Messages::Kind::Information, QStringLiteral("Файл прочитан в кодировке Windows-1251")),
+                 1);
         QCOMPARE(w->windowTitle(), QStringLiteral("7"));
         QCOMPARE(fileChecksum(bank(1)), firstBank);
         const QSqlDatabase& db = Forms::frmADODataModule->ADOConnection;
@@ -208,6 +214,56 @@ private slots:
         QCOMPARE(Db::scalar(db, QStringLiteral("Select Count(*) From Раздел_3")).toInt(), 7);
         QCOMPARE(Db::scalar(db, QStringLiteral("Select Вопрос From Раздел_3 Where Индекс = 7")).toString(),
                  QStringLiteral("7. Вопрос 7\r"));
+    }
+
+    void pictureLossDeclinedChangesNothing()
+    {
+        m_answer = QMessageBox::No;
+        const QByteArray before = fileChecksum(bank(2));
+        FileDialogs::setNextFileName(writeFile(QStringLiteral("р9.txt"), questions(9, 2)));
+        answerPassword(RightPassword);
+        answerChooser(2, 9);
+        runImport();
+        QCOMPARE(count(Messages::Kind::Question, QStringLiteral("1 рисунок")), 1);
+        QCOMPARE(count(Messages::Kind::Information, QStringLiteral("Заполнение отменено")), 1);
+        QCOMPARE(fileChecksum(bank(2)), before);
+    }
+
+    void nothingStoredSaysWhy()
+    {
+        // The file's only question is cut short: the note names it, and the lines do begin with «3.».
+        const QByteArray before = fileChecksum(bank(2));
+        FileDialogs::setNextFileName(
+            writeFile(QStringLiteral("обрыв.txt"),
+                      QuestionFile::encode(QStringLiteral("T\r\n3.1. Вопрос\r\nОтв.1. Да\r\n"
+                                                          "Верно\r\nОтв.2. Нет\r\n"))));
+        answerPassword(RightPassword);
+        answerChooser(2, 3);
+        runImport();
+        QCOMPARE(
+            count(Messages::Kind::Warning,
+                  QStringLiteral("Вопрос, начатый в строке 2, оборван концом файла и не записан: у второго "
+                                 "ответа нет строки отметки")),
+            1);
+        QCOMPARE(count(Messages::Kind::Warning, QStringLiteral("Ни одна строка файла не начинается")), 0);
+        QCOMPARE(fileChecksum(bank(2)), before);
+    }
+
+    void utf8WithoutByteOrderMarkIsReadAsUtf8()
+    {
+        FileDialogs::setNextFileName(writeFile(
+            QStringLiteral("utf8.txt"),
+            QStringLiteral(
+                "Заголовок\r\n1.1. Вопрос «ёмкость»\r\nОтв.1. Да\r\nВерно\r\nОтв.2. Нет\r\nНеверно\r\n")
+                .toUtf8()));
+        answerPassword(RightPassword);
+        answerChooser(2, 1);
+        runImport();
+        QCOMPARE(count(Messages::Kind::Warning, QStringLiteral("Ошибка превышения границ")), 0);
+        QCOMPARE(count(Messages::Kind::Information, QStringLiteral("Файл прочитан в кодировке UTF-8")), 1);
+        const QSqlDatabase& db = Forms::frmADODataModule->ADOConnection;
+        QCOMPARE(Db::scalar(db, QStringLiteral("Select Вопрос From Раздел_1 Where Индекс = 1")).toString(),
+                 QStringLiteral("1. Вопрос «ёмкость»\r"));
     }
 
     void fileWithoutQuestionsChangesNothing()

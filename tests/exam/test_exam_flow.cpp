@@ -32,6 +32,9 @@ private slots:
     void wholeExamOfWorkerWithDoubleQuote();
     void leavingAfterNineOfTenAddsNothing();
     void gradedRowLeftInJournalIsRecovered();
+    void answeredButUngradedExamIsGradedAtTheNextStart();
+    void onlyWhatTheProgramLeftIsTakenUp();
+    void emptyCriteriaCells();
 
 private:
     QList<DrawnQuestion> prepareFor(const QString& category, const QString& system);
@@ -208,7 +211,12 @@ void TestExamFlow::oneAnswerPerQuestion()
         m_flow->confirm(n, 1);
     QVERIFY(!m_flow->isComplete());
     QCOMPARE(m_flow->nextUnanswered(3), 20);
-    m_flow->confirm(20, 3);   // a two-answer question: the empty third answer is stored as empty text
+    // A two-answer question takes no answer 3.
+    Db::exec(m_dm->ADOConnection, QStringLiteral("Update Вопросы_ответы Set Ответ_3 = Null, Верно_Неверно_3 = Null Where Индекс = 20"));
+    QVERIFY(!m_flow->hasThirdAnswer(20));
+    QVERIFY_THROWS_EXCEPTION(zorvek::Error, m_flow->confirm(20, 3));
+    QVERIFY(!m_flow->isAnswered(20));
+    m_flow->confirm(20, 2);
     QVERIFY(m_flow->isComplete());
     QCOMPARE(m_flow->nextUnanswered(20), 0);
     QCOMPARE(Global::KolOtvetov, quint8(20));
@@ -273,8 +281,10 @@ void TestExamFlow::wholeExamOfWorkerWithDoubleQuote()
     register_(13, QStringLiteral("Первичная"));
     const QList<DrawnQuestion> drawn = m_flow->prepare();
     QCOMPARE(drawn.size(), int(Global::KolVoprosov));
-    for (const DrawnQuestion& d : drawn)
-        m_flow->confirm(d.number, 1 + d.number % 3);
+    for (const DrawnQuestion& d : drawn) {
+        const int answer = 1 + d.number % 3;
+        m_flow->confirm(d.number, answer == 3 && !m_flow->hasThirdAnswer(d.number) ? 1 : answer);
+    }
     const ExamResult r = m_flow->grade();
     QCOMPARE(r.right + r.wrong, r.questions);
     const QVariantList journal = m_flow->journalValues();
@@ -300,6 +310,7 @@ void TestExamFlow::leavingAfterNineOfTenAddsNothing()
         m_flow->confirm(n, 1);
     QVERIFY(!m_flow->isComplete());
     Global::ExamCancelled = 1;   // the examinee leaves
+    m_flow->abandon();
     QVERIFY(m_flow->start().isEmpty());
     QCOMPARE(count(m_dm->ADOConnectionGlb, Schema::GurnalAll), before);
     QCOMPARE(Db::scalar(m_dm->ADOConnectionGlb, QStringLiteral("Select Дата_сдачи_экзамена From Персонал Where Код = 14")), personalDate);
@@ -327,6 +338,96 @@ void TestExamFlow::gradedRowLeftInJournalIsRecovered()
     QVERIFY(Db::scalar(m_dm->ADOConnectionGlb, QStringLiteral("Select ФИО From Журнал")).isNull());
     QVERIFY(next.start().isEmpty());
     QCOMPARE(count(m_dm->ADOConnectionGlb, Schema::GurnalAll), before + 1);
+}
+
+void TestExamFlow::answeredButUngradedExamIsGradedAtTheNextStart()
+{
+    const int before = count(m_dm->ADOConnectionGlb, Schema::GurnalAll);
+    register_(14, QStringLiteral("Первичная"));
+    const QList<DrawnQuestion> drawn = m_flow->prepare();
+    for (const DrawnQuestion& d : drawn)
+        m_flow->confirm(d.number, 1);
+    const int right = Db::scalar(m_dm->ADOConnectionGlb, QStringLiteral("Select Count(*) From Ответы Where Верно_Неверно Like 'Ве%'")).toInt();
+    const ExamGrading::Grade expected = ExamGrading::grade(
+        right, {Global::PorogOtlichno, Global::PorogKhorosho, Global::PorogUdovletvoritelno, Global::PorogNeudovletvoritelno});
+    // The program ends after the last confirmation, before "Просмотр"; another exam starts.
+    m_dm->ADOConnection.close();   // the next start connects the bank itself
+    Global::resetAll();
+    ExamFlow next(*m_dm);
+    const QString message = next.start();
+    QVERIFY2(message.contains(QStringLiteral("Морозов")) && message.contains(QStringLiteral("оценён сейчас")), qPrintable(message));
+    QVERIFY(message.contains(expected.result));
+    QCOMPARE(count(m_dm->ADOConnectionGlb, Schema::GurnalAll), before + 1);
+    const auto last = rows(m_dm->ADOConnectionGlb, QStringLiteral("Select ФИО, Количество_вопросов, Количество_верных_ответов, "
+                                                                  "Количество_неверных_ответов, Оценка, Результат_проверки_знаний "
+                                                                  "From Журнал_All Where ") + lastJournalRowCondition(m_dm->ADOConnectionGlb))
+                          .first();
+    QVERIFY(last.at(0).toString().startsWith(QStringLiteral("Морозов")));
+    QCOMPARE(last.mid(1), (QVariantList{int(drawn.size()), right, int(drawn.size()) - right, expected.ocenka, expected.result}));
+    QCOMPARE(Db::scalar(m_dm->ADOConnectionGlb, QStringLiteral("Select Дата_сдачи_экзамена From Персонал Where Код = 14")).toString(),
+             QStringLiteral("2026-12-09"));
+    // Entered once: the start after that has nothing to take up.
+    QVERIFY(ExamFlow(*m_dm).start().isEmpty());
+    QCOMPARE(count(m_dm->ADOConnectionGlb, Schema::GurnalAll), before + 1);
+}
+
+void TestExamFlow::onlyWhatTheProgramLeftIsTakenUp()
+{
+    // An exam entered by "Выход", whose Журнал_All row is then deleted with an SQLite tool.
+    register_(14, QStringLiteral("Первичная"));
+    for (const DrawnQuestion& d : m_flow->prepare())
+        m_flow->confirm(d.number, 2);
+    m_flow->grade();
+    m_flow->finish();
+    const int entered = count(m_dm->ADOConnectionGlb, Schema::GurnalAll);
+    Db::exec(m_dm->ADOConnectionGlb, QStringLiteral("Delete From Журнал_All Where ") + lastJournalRowCondition(m_dm->ADOConnectionGlb));
+    QVERIFY(ExamFlow(*m_dm).start().isEmpty());
+    QCOMPARE(count(m_dm->ADOConnectionGlb, Schema::GurnalAll), entered - 1);
+
+    // An exam cut off after 4 of 10 answers: no result, and the operator is told so.
+    register_(14, QStringLiteral("Первичная"));
+    m_flow->prepare();
+    for (int n = 1; n <= 4; ++n)
+        m_flow->confirm(n, 1);
+    const QString message = ExamFlow(*m_dm).start();
+    QVERIFY2(message.contains(QStringLiteral("прерван")) && message.contains(QStringLiteral("4 из 10"))
+                 && message.contains(QStringLiteral("Морозов")),
+             qPrintable(message));
+    QCOMPARE(count(m_dm->ADOConnectionGlb, Schema::GurnalAll), entered - 1);
+
+    // A graded row in Журнал that the program did not leave there (written by hand) stays out.
+    Db::exec(m_dm->ADOConnectionGlb, QStringLiteral("Update Журнал Set ФИО = 'Вручную', Оценка = 'Отлично', "
+                                                    "Результат_проверки_знаний = 'Сдал'"));
+    QVERIFY(ExamFlow(*m_dm).start().isEmpty());
+    QCOMPARE(count(m_dm->ADOConnectionGlb, Schema::GurnalAll), entered - 1);
+}
+
+void TestExamFlow::emptyCriteriaCells()
+{
+    auto set = [&](const QString& column, const QVariant& value) {
+        Db::exec(m_dm->ADOConnectionGlb, QStringLiteral("Update Критерии_оценки Set ") + column + QStringLiteral(" = ? Where Категория_специалиста = ?"),
+                 {value, Dispatchers});
+    };
+    setCriteria(*m_dm, Dispatchers, {5, 5, 5, 5, 0, 0, 0, 0, 0});
+    set(QStringLiteral("По_разделу_7"), QVariant(QMetaType::fromType<int>()));
+    // A file may hold an empty text in a number column; the server keeps numbers only.
+    set(QStringLiteral("По_разделу_8"), TestDataFolder::onServer() ? QVariant(QMetaType::fromType<int>()) : QVariant(QStringLiteral("")));
+    QVERIFY(m_flow->loadCriteria(Dispatchers));
+    QCOMPARE(Global::KolVoprosovRazdel[7], quint8(0));
+    QCOMPARE(Global::KolVoprosovRazdel[8], quint8(0));
+    QCOMPARE(prepareFor(Dispatchers, ExamDraw::SystemAc).size(), 20);
+
+    for (const QString& column : {QStringLiteral("Отлично"), QStringLiteral("Кол_вопросов")}) {
+        setCriteria(*m_dm, Dispatchers, {5, 5, 5, 5, 0, 0, 0, 0, 0});
+        set(column, QVariant(QMetaType::fromType<int>()));
+        try {
+            m_flow->loadCriteria(Dispatchers);
+            QFAIL("an empty cell was taken");
+        } catch (const zorvek::Error& e) {
+            QVERIFY2(e.message().contains(Dispatchers) && e.message().contains(QStringLiteral("«") + column + QStringLiteral("»")),
+                     qPrintable(e.message()));
+        }
+    }
 }
 
 QTEST_MAIN(TestExamFlow)

@@ -15,6 +15,7 @@
 #include "ui/Messages.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -22,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTableView>
+#include <QTimer>
 #include <QToolTip>
 #include <QtTest>
 #include <memory>
@@ -41,6 +43,9 @@ private slots:
     void detailedResultsFollowTheQuestionNumber();
     void registrationWithoutEarlierCheck();
     void cliLeavesTheSameJournalRowAsTheWindows();
+    void reasonChangedAtResultsStageStillEntersOnce();
+    void windowSystemCloseIsRefused();
+    void cliRefusesWhatItCannotStore();
 
 private:
     // Runs the exam sequence with the windows driven by the test: worker `code`, `answers` by
@@ -58,6 +63,7 @@ private:
     int m_resultShows = 0;
     int m_detailShows = 0;
     QList<int> m_chosen;   // the answers the examinee chose, in question order
+    bool m_operatorAtResults = false;   // the results stage is shown for real, the operator at the keys
 };
 
 void TestExamWindows::init()
@@ -77,6 +83,7 @@ void TestExamWindows::init()
     m_messages.clear();
     m_resultShows = m_detailShows = 0;
     m_chosen.clear();
+    m_operatorAtResults = false;
     Messages::setHook([this](const Messages::Message& m) {
         m_messages << m.text;
         return m.kind == Messages::Kind::Question ? QMessageBox::Yes : QMessageBox::Ok;
@@ -169,6 +176,21 @@ void TestExamWindows::runExam(int code, const QString& reason, const QList<int>&
                 m_exam->actPostExamenationExecute();
             }
             m_exam->actOutExamenationExecute();
+        } else if (d == m_result.get() && m_operatorAtResults) {
+            ++m_resultShows;
+            QTimer::singleShot(0, m_result.get(), [this] {
+                // The operator picks another reason and clicks "Начать экзамен" ...
+                QTest::keyClick(m_result->DBComboBox1, Qt::Key_Up);   // "Первичная"
+                m_result->actExamenationBegin->trigger();
+                if (!m_result->isVisible())
+                    return;   // the window was left without "Выход"
+                // ... then grades and leaves as the window asks.
+                m_result->actResultView->trigger();
+                m_result->actExitResult->trigger();
+                if (m_result->isVisible())
+                    m_result->done(QDialog::Rejected);
+            });
+            m_result->exec();
         } else if (d == m_result.get()) {
             ++m_resultShows;
             m_result->FormShow();
@@ -236,14 +258,19 @@ void TestExamWindows::chosenAnswerMarkAndOneAnswerPerQuestion()
     m_exam->FormShow();
     QCOMPARE(m_exam->questionCount(), 10);
     QVERIFY(!m_exam->actPostExamenation->isEnabled());
-    QCOMPARE(m_exam->actPostExamenation->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Insert));
-    QCOMPARE(m_exam->actAnswer2Examenation->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F2));
-    m_exam->actAnswer2ExamenationExecute();
-    m_exam->actAnswer3ExamenationExecute();
+    // The examinee at the keys: Ctrl+F2 marks answer 2, Ctrl+F3 answer 3 instead, Ctrl+Insert confirms.
+    m_exam->show();
+    m_exam->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_exam.get()));
+    QTest::keyClick(m_exam.get(), Qt::Key_Insert, Qt::ControlModifier);   // nothing chosen yet
+    QCOMPARE(count(m_dm->ADOConnectionGlb, Schema::Otvety), 0);
+    QTest::keyClick(m_exam.get(), Qt::Key_F2, Qt::ControlModifier);
+    QCOMPARE(m_exam->DBMemo_Otvet2->palette().color(QPalette::Base), QColor(192, 192, 192));
+    QTest::keyClick(m_exam.get(), Qt::Key_F3, Qt::ControlModifier);
     QCOMPARE(m_exam->DBMemo_Otvet3->palette().color(QPalette::Base), QColor(192, 192, 192));
     QCOMPARE(m_exam->DBMemo_Otvet2->palette().color(QPalette::Base), QColor(Qt::white));
     QVERIFY(m_exam->actPostExamenation->isEnabled());
-    m_exam->actPostExamenationExecute();
+    QTest::keyClick(m_exam.get(), Qt::Key_Insert, Qt::ControlModifier);
     QCOMPARE(Db::scalar(m_dm->ADOConnectionGlb, QStringLiteral("Select Ответ_экзаменуемого From Ответы")).toString(),
              Db::scalar(m_dm->ADOConnection, QStringLiteral("Select Coalesce(Ответ_3, '') From Вопросы_ответы Where Индекс = 1")).toString());
     QCOMPARE(m_exam->currentQuestion(), 2);
@@ -265,13 +292,25 @@ void TestExamWindows::chosenAnswerMarkAndOneAnswerPerQuestion()
     m_exam->actAnswer1ExamenationExecute();
     m_exam->actPostExamenationExecute();
     QCOMPARE(m_exam->currentQuestion(), 4);
-    // The hint over the question box.
-    m_exam->DBMemo_VoprosMouseEnter();
+    // The hint the examinee sees when the mouse rests on the question box.
     const QString hint = m_exam->questionHint();
     QVERIFY(hint.startsWith(QStringLiteral("Вопрос\r")));
     QVERIFY(hint.contains(QStringLiteral("----------------\rОтвет №2.\r")));
-    QCOMPARE(QToolTip::font().family(), QStringLiteral("Verdana"));
-    QCOMPARE(QToolTip::palette().color(QPalette::ToolTipText), QColor(0, 0, 255));
+    QWidget* box = m_exam->DBMemo_Vopros->viewport();
+    const QPoint at = box->rect().center();
+    QHelpEvent rest(QEvent::ToolTip, at, box->mapToGlobal(at));
+    QCoreApplication::sendEvent(box, &rest);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QVERIFY(QToolTip::text().contains(m_exam->DBMemo_Otvet2->toPlainText().toHtmlEscaped().section(QLatin1Char('\n'), 0, 0)));
+    QWidget* tip = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->inherits("QTipLabel"))
+            tip = w;
+    QVERIFY(tip);
+    QCOMPARE(tip->palette().color(QPalette::ToolTipText), QColor(0, 0, 255));
+    QCOMPARE(QFontInfo(tip->font()).pointSize(), 12);
+    QToolTip::hideText();
+    m_exam->hide();
     m_exam->setFlow(nullptr);
 }
 
@@ -395,6 +434,114 @@ void TestExamWindows::cliLeavesTheSameJournalRowAsTheWindows()
         // Both ran today; dates compare as they are.
         QCOMPARE(cliRow, windows);
     }
+}
+
+void TestExamWindows::reasonChangedAtResultsStageStillEntersOnce()
+{
+    const int before = count(m_dm->ADOConnectionGlb, Schema::GurnalAll);
+    m_operatorAtResults = true;
+    runExam(1, QStringLiteral("Периодическая"), {});   // a worker checked before
+    QCOMPARE(m_resultShows, 2);
+    QCOMPARE(count(m_dm->ADOConnectionGlb, Schema::GurnalAll), before + 1);
+    const QVariantList entered = lastJournalAllRow();
+    QCOMPARE(entered, rows(m_dm->ADOConnectionGlb, QStringLiteral("Select * From Журнал")).value(0));
+    QCOMPARE(entered.at(Schema::journalColumns().indexOf(QStringLiteral("Причина_проверки_знаний"))).toString(),
+             QStringLiteral("Периодическая"));
+    QVERIFY(!m_result->DBComboBox1->isEnabled());
+    QVERIFY(!m_result->actExamenationBegin->isEnabled());
+    QVERIFY(!m_result->actFIO->isEnabled() && !m_result->actExamenationOut->isEnabled());
+    // Nothing is left for the next start to take up.
+    ExamFlow next(*m_dm);
+    QVERIFY(next.start().isEmpty());
+    QCOMPARE(count(m_dm->ADOConnectionGlb, Schema::GurnalAll), before + 1);
+}
+
+void TestExamWindows::windowSystemCloseIsRefused()
+{
+    // Alt+F4 reaches a window as the window system's close request: the registration and result
+    // window and the detailed results window refuse it and stay in their modal loops.
+    auto refusesClose = [](QDialog* window) {
+        bool stayed = false;
+        QTimer::singleShot(0, window, [window, &stayed] {
+            QCloseEvent close;
+            QCoreApplication::sendEvent(window, &close);
+            stayed = !close.isAccepted() && window->isVisible() && !window->close() && window->isVisible();
+            window->done(QDialog::Rejected);
+        });
+        window->exec();
+        return stayed;
+    };
+    ExamFlow flow(*m_dm);
+    m_result->setFlow(&flow);
+    flow.start();
+    m_result->setRegistrationStage();
+    QVERIFY(refusesClose(m_result.get()));
+    flow.registerWorker(14);
+    flow.setReason(QStringLiteral("Первичная"));
+    flow.begin();
+    QCOMPARE(flow.acceptRegistration(), QString());
+    flow.prepare();
+    for (int n = 1; n <= 10; ++n)
+        flow.confirm(n, 1);
+    m_result->setResultsStage();
+    QVERIFY(refusesClose(m_result.get()));
+    QVERIFY(refusesClose(m_detail.get()));
+    m_result->setFlow(nullptr);
+}
+
+void TestExamWindows::cliRefusesWhatItCannotStore()
+{
+    auto cli = [&](const QStringList& args) {
+        QProcess p;
+        p.setWorkingDirectory(m_folder->path());
+        p.start(QStringLiteral(ZORVEK_CLI), args);
+        p.waitForFinished(60000);
+        return std::pair{p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+    };
+    const int journal = count(m_dm->ADOConnectionGlb, Schema::GurnalAll);
+    const QStringList exam{QStringLiteral("exam"), QStringLiteral("--worker"), QStringLiteral("14"), QStringLiteral("--seed"),
+                           QStringLiteral("5")};
+    auto [code, err] = cli(exam + QStringList{QStringLiteral("--reason"), QStringLiteral("Плановая")});
+    QCOMPARE(code, 1);
+    QVERIFY2(err.contains(QStringLiteral("«Плановая»")) && err.contains(QStringLiteral("«Внеочередная»")), qPrintable(err));
+
+    // Answer 3 to every question: the first two-answer question stops the exam before any answer.
+    QFile answers(m_folder->filePath(QStringLiteral("threes.txt")));
+    QVERIFY(answers.open(QIODevice::WriteOnly));
+    answers.write(QByteArray("3\n").repeated(10));
+    answers.close();
+    std::tie(code, err) = cli(exam + QStringList{QStringLiteral("--reason"), QStringLiteral("Первичная"), QStringLiteral("--answers"),
+                                                 answers.fileName()});
+    QCOMPARE(code, 1);
+    QVERIFY2(err.contains(QStringLiteral("два ответа")), qPrintable(err));
+    QCOMPARE(count(m_dm->ADOConnectionGlb, Schema::Otvety), 0);
+    QCOMPARE(count(m_dm->ADOConnectionGlb, Schema::GurnalAll), journal);
+
+    // An exam being answered, then graded but not entered: the draw leaves its tables alone.
+    const QStringList draw{QStringLiteral("draw"), QStringLiteral("--category"), Dispatchers, QStringLiteral("--system"),
+                           QStringLiteral("переменного тока")};
+    ExamFlow flow(*m_dm);
+    flow.start();
+    flow.registerWorker(14);
+    flow.setReason(QStringLiteral("Первичная"));
+    flow.begin();
+    QCOMPARE(flow.acceptRegistration(), QString());
+    flow.prepare();
+    flow.confirm(1, 1);
+    const auto questions = rows(m_dm->ADOConnection, QStringLiteral("Select * From Вопросы_ответы"));
+    std::tie(code, err) = cli(draw);
+    QCOMPARE(code, 1);
+    QVERIFY2(err.contains(QStringLiteral("идёт экзамен")) && err.contains(QStringLiteral("Морозов")), qPrintable(err));
+    for (int n = 2; n <= 10; ++n)
+        flow.confirm(n, 1);
+    flow.grade();
+    std::tie(code, err) = cli(draw);
+    QCOMPARE(code, 1);
+    QVERIFY2(err.contains(QStringLiteral("не записан")), qPrintable(err));
+    QCOMPARE(rows(m_dm->ADOConnection, QStringLiteral("Select * From Вопросы_ответы")), questions);
+    QCOMPARE(count(m_dm->ADOConnectionGlb, Schema::Otvety), 10);
+    flow.finish();
+    QCOMPARE(cli(draw).first, 0);
 }
 
 QTEST_MAIN(TestExamWindows)

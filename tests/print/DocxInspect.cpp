@@ -6,6 +6,7 @@
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipnewinfo.h>
+#include <zlib.h>
 
 namespace DocxInspect {
 
@@ -164,14 +165,15 @@ QStringList column(const Table& table, int col, int from)
     return texts;
 }
 
-bool writeZip(const QString& path, const QList<QPair<QString, QByteArray>>& parts)
+bool writeZip(const QString& path, const QList<QPair<QString, QByteArray>>& parts, bool stored)
 {
     QuaZip zip(path);
     if (!zip.open(QuaZip::mdCreate))
         return false;
     for (const auto& [name, data] : parts) {
         QuaZipFile f(&zip);
-        if (!f.open(QIODevice::WriteOnly, QuaZipNewInfo(name)) || f.write(data) != data.size())
+        if (!f.open(QIODevice::WriteOnly, QuaZipNewInfo(name), nullptr, 0, stored ? 0 : Z_DEFLATED) ||
+            f.write(data) != data.size())
             return false;
         f.close();
     }

@@ -45,8 +45,9 @@ bool read(const QString& path, Document& out);
 // The texts of one column of a table (rows `from` on).
 QStringList column(const Table& table, int column, int from = 0);
 
-// Writes a zip file from named parts, in order (tests build templates and hostile archives).
-bool writeZip(const QString& path, const QList<QPair<QString, QByteArray>>& parts);
+// Writes a zip file from named parts, in order (tests build templates and hostile archives);
+// `stored` keeps the parts uncompressed, so that a test can find and damage their bytes.
+bool writeZip(const QString& path, const QList<QPair<QString, QByteArray>>& parts, bool stored = false);
 
 // A minimal package around a document.xml (content types, relations, styles).
 QList<QPair<QString, QByteArray>> minimalPackage(const QByteArray& documentXml);

@@ -11,6 +11,7 @@
 #include "print/PrintHooks.h"
 #include "print/PrintJobs.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -41,7 +42,10 @@ private:
     int m_terminated = 0;
 
     QSqlDatabase db() const { return m_module->ADOConnectionGlb; }
-    PrintJobs::Folders folders() const { return {m_program->path() + QLatin1Char('/'), m_data->path()}; }
+    PrintJobs::Folders folders() const
+    {
+        return {m_program->path() + QLatin1Char('/'), m_program->path() + QLatin1Char('/'), m_data->path()};
+    }
     QString programFile(const QString& name) const { return m_program->filePath(name); }
 
     void setJournal(const QList<Exam>& exams)
@@ -204,6 +208,43 @@ private slots:
         }
     }
 
+    void protocolClosingBlockStaysWithTheEndOfTheTable_data()
+    {
+        QTest::addColumn<int>("exams");
+        QTest::newRow("none") << 0;
+        QTest::newRow("one") << 1;
+        QTest::newRow("five") << 5;
+    }
+
+    void protocolClosingBlockStaysWithTheEndOfTheTable()
+    {
+        // The signatures and the closing note never start a page of their own: the table's last two
+        // rows keep with them (the last entry and the row after it), and the rows above do not, so
+        // a long table still breaks between its rows.
+        QFETCH(int, exams);
+        QList<Exam> journal;
+        for (int i = 0; i < exams; ++i)
+            journal << Exam{QStringLiteral("Работник %1").arg(i + 1), QStringLiteral("2024-03-15")};
+        setJournal(journal);
+        const QString xml = QString::fromUtf8(readBack(PrintJobs::printProtocol(db(), Today, folders()).path)
+                                                  .parts.value(QStringLiteral("word/document.xml")));
+        const qsizetype tableEnd = xml.indexOf(QStringLiteral("</w:tbl>"));
+        QStringList rows = xml.left(tableEnd).split(QRegularExpression(QStringLiteral("<w:tr[ >]")));
+        rows.removeFirst();
+        const int count = int(rows.size());
+        QCOMPARE(count, 2 + exams + 1); // the headings, the exams, the row entered after the last one
+        for (int r = 0; r < count; ++r) {
+            const int keeping = int(rows[r].count(QStringLiteral("<w:keepNext/>")));
+            QCOMPARE(keeping, r >= qMax(2, count - 2) ? 7 : 0);
+        }
+        QStringList closing = xml.mid(tableEnd).split(QRegularExpression(QStringLiteral("<w:p[ >]")));
+        closing.removeFirst();
+        QVERIFY(closing.size() >= 4);
+        for (qsizetype i = 0; i < closing.size(); ++i)
+            QCOMPARE(closing[i].contains(QStringLiteral("<w:keepNext/>")), i + 1 < closing.size());
+        QVERIFY(closing.last().contains(QStringLiteral("не сдавшие проверку")));
+    }
+
     void protocolTwiceReplacesTheFile()
     {
         setJournal({{QStringLiteral("Первый"), QStringLiteral("2024-03-15")}});
@@ -222,19 +263,24 @@ private slots:
                      QStringLiteral("2025-03-15")},
                     {QStringLiteral("Петров"), QStringLiteral("2021-12-01T09:05:07"), QVariant(),
                      QStringLiteral("2022-12-01")},
-                    {QString(), QVariant(), QVariant(), QVariant()}});
+                    {QString(), QVariant(), QVariant(), QVariant()},
+                    // Dates the program cannot read (typed into the file by hand) print as stored.
+                    {QStringLiteral("Сидоров"), QStringLiteral("15/03/2024"), QStringLiteral("весной"),
+                     QStringLiteral("2025-02-30")}});
         const PrintJobs::Output out = PrintJobs::printJournal(db(), folders());
         QCOMPARE(out.path, programFile(PrintJobs::JournalFile));
         const DocxInspect::Document doc = readBack(out.path);
         QCOMPARE(doc.tables.size(), 2);
         const DocxInspect::Table& t = doc.tables[1];
-        QCOMPARE(t.size(), 2 + 3 + 1);
-        QCOMPARE(DocxInspect::column(t, 0, 2), QStringList({"Иванов", "Петров", "", ""}));
-        QCOMPARE(DocxInspect::column(t, 1, 2), QStringList({"10.03.2023", "", "", ""}));
-        QCOMPARE(DocxInspect::column(t, 2, 2), QStringList({"15.03.2024", "01.12.2021 09:05:07", "", ""}));
-        QCOMPARE(DocxInspect::column(t, 5, 2), QStringList({"15.03.2025", "01.12.2022", "", ""}));
+        QCOMPARE(t.size(), 2 + 4 + 1);
+        QCOMPARE(DocxInspect::column(t, 0, 2), QStringList({"Иванов", "Петров", "", "Сидоров", ""}));
+        QCOMPARE(DocxInspect::column(t, 1, 2), QStringList({"10.03.2023", "", "", "весной", ""}));
+        QCOMPARE(DocxInspect::column(t, 2, 2),
+                 QStringList({"15.03.2024", "01.12.2021 09:05:07", "", "15/03/2024", ""}));
+        QCOMPARE(DocxInspect::column(t, 5, 2),
+                 QStringList({"15.03.2025", "01.12.2022", "", "2025-02-30", ""}));
         for (int c : {3, 4, 6, 7})
-            QCOMPARE(DocxInspect::column(t, c, 2), QStringList({"", "", "", ""}));
+            QCOMPARE(DocxInspect::column(t, c, 2), QStringList({"", "", "", "", ""}));
         const DocxInspect::Run run = t[2][0].runs.value(0);
         QVERIFY(!run.bold && !run.italic && !run.underline && !run.strike);
         QCOMPARE(run.halfPoints, 20);
@@ -286,7 +332,7 @@ private slots:
         QCOMPARE(m_messages[1], QStringLiteral("Продолжение работы невозможно"));
         QCOMPARE(m_terminated, 1);
         QVERIFY_THROWS_EXCEPTION(MyWord::Fatal,
-                                 PrintJobs::openDocument(m_program->path(), PrintJobs::ManualFile));
+                                 PrintJobs::copyDocument(folders(), PrintJobs::ManualFile, m_data->path()));
         QCOMPARE(m_terminated, 2);
     }
 
@@ -302,16 +348,46 @@ private slots:
         QCOMPARE(m_terminated, 1);
     }
 
-    void unwritableProgramFolderFallsBackToTheDataFolder()
+    void outputThatCannotBeWrittenGoesToTheDataFolderSayingWhy_data()
     {
-        // The output's place in the program folder is taken by a folder: the file cannot be written.
-        QVERIFY(QDir(m_program->path()).mkdir(PrintJobs::ProtocolFile));
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("folder in the document's place") << "folder"
+                                                        << "находится папка с тем же именем";
+        QTest::newRow("document open in a word processor") << "lock"
+                                                           << "открыт в текстовом процессоре";
+        QTest::newRow("output folder missing") << "missing"
+                                               << "нет";
+    }
+
+    void outputThatCannotBeWrittenGoesToTheDataFolderSayingWhy()
+    {
+        QFETCH(QString, obstacle);
+        QFETCH(QString, cause);
+        PrintJobs::Folders where = folders();
+        const QString first = programFile(PrintJobs::ProtocolFile);
+        QByteArray before;
+        if (obstacle == QLatin1String("folder")) {
+            QVERIFY(QDir(m_program->path()).mkdir(PrintJobs::ProtocolFile));
+        } else if (obstacle == QLatin1String("lock")) {
+            QFile open(first), lock(programFile(QStringLiteral(".~lock.Протокол.docx#")));
+            QVERIFY(open.open(QIODevice::WriteOnly) && open.write("прежний протокол") > 0);
+            QVERIFY(lock.open(QIODevice::WriteOnly));
+            open.close();
+            before = fileChecksum(first);
+        } else {
+            where.output = m_program->filePath(QStringLiteral("нет такой"));
+        }
         setJournal({{QStringLiteral("Первый"), QStringLiteral("2024-03-15")}});
-        const PrintJobs::Output out = PrintJobs::printProtocol(db(), Today, folders());
+        const PrintJobs::Output out = PrintJobs::printProtocol(db(), Today, where);
         QCOMPARE(out.path, m_data->filePath(PrintJobs::ProtocolFile));
-        QVERIFY(out.notice.contains(QStringLiteral("папке данных")));
-        QVERIFY(out.notice.contains(QDir::toNativeSeparators(out.path)));
+        QVERIFY2(out.notice.contains(cause), qPrintable(out.notice));
+        const QString place = obstacle == QLatin1String("missing") ? where.output : first;
+        QVERIFY2(out.notice.contains(QDir::toNativeSeparators(place)), qPrintable(out.notice));
+        QVERIFY(out.notice.contains(QStringLiteral("папке данных: «") + QDir::toNativeSeparators(out.path)));
         QCOMPARE(DocxInspect::column(readBack(out.path).tables.value(0), 1, 2), QStringList({"Первый", ""}));
+        if (!before.isEmpty())
+            QCOMPARE(fileChecksum(first), before);
     }
 
     void explicitOutputPath()
@@ -320,17 +396,23 @@ private slots:
         const QString target = m_data->filePath(QStringLiteral("мой протокол.docx"));
         QCOMPARE(PrintJobs::printProtocol(db(), Today, folders(), target).path, target);
         QVERIFY(!QFile::exists(programFile(PrintJobs::ProtocolFile)));
-        QVERIFY_THROWS_EXCEPTION(
-            zorvek::Error, PrintJobs::printProtocol(db(), Today, folders(), m_data->filePath("нет/x.docx")));
+        try {
+            PrintJobs::printProtocol(db(), Today, folders(), m_data->filePath("нет/x.docx"));
+            QFAIL("a document was saved into a folder that is not there");
+        } catch (const zorvek::Error& e) {
+            QVERIFY2(e.message().contains(QStringLiteral("папки «") +
+                                          QDir::toNativeSeparators(m_data->filePath("нет")) +
+                                          QStringLiteral("» нет")),
+                     qPrintable(e.message()));
+        }
     }
 
     void categoryDocumentsListEveryQuestion()
     {
-        const QString outDir = m_program->filePath(QStringLiteral("docs"));
-        const QStringList written = CategoryDocuments::writeAll(*m_module, m_data->path(), outDir);
-        QCOMPARE(written.size(), 9);
         for (int position = 0; position < 9; ++position) {
-            QCOMPARE(QFileInfo(written[position]).fileName(), PrintJobs::categoryDocumentFile(position));
+            const QString written =
+                PrintJobs::printCategoryQuestions(*m_module, position, m_data->path(), folders()).path;
+            QCOMPARE(written, programFile(PrintJobs::categoryDocumentFile(position)));
             m_module->connectCategoryBank(position, m_data->path());
             const QList<CategoryDocuments::Section> sections =
                 CategoryDocuments::readBank(m_module->ADOConnection);
@@ -345,7 +427,7 @@ private slots:
                 }
             }
             QVERIFY(questions > 0);
-            const DocxInspect::Document doc = readBack(written[position]);
+            const DocxInspect::Document doc = readBack(written);
             const QString xml = QString::fromUtf8(doc.parts.value(QStringLiteral("word/document.xml")));
             QCOMPARE(xml.count(QStringLiteral("<w:pStyle w:val=\"Question\"/>")), questions);
             QCOMPARE(xml.count(QStringLiteral("<w:pStyle w:val=\"Answer\"/>")), answers);

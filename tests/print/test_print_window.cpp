@@ -2,6 +2,7 @@
 // which failures end the program.
 #include "DocxInspect.h"
 #include "TestDataFolder.h"
+#include "core/Categories.h"
 #include "core/Clock.h"
 #include "core/Global.h"
 #include "data/Db.h"
@@ -12,6 +13,7 @@
 #include "ui/Messages.h"
 
 #include <QAction>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -131,23 +133,66 @@ private slots:
         QCOMPARE(m_terminated, 0);
     }
 
-    void manualIsOpenedAsItIs()
+    void manualIsOpenedAsACopy()
     {
-        const QByteArray before = fileChecksum(m_program->filePath(PrintJobs::ManualFile));
+        const QString delivered = m_program->filePath(PrintJobs::ManualFile);
+        const QByteArray before = fileChecksum(delivered);
         trigger("N18");
-        QCOMPARE(m_opened, QList<QUrl>({QUrl::fromLocalFile(m_program->filePath(PrintJobs::ManualFile))}));
-        QCOMPARE(fileChecksum(m_program->filePath(PrintJobs::ManualFile)), before);
+        trigger("N18");
+        QCOMPARE(m_opened.size(), 2);
         QVERIFY(m_messages.isEmpty());
+        const QString copy = m_opened[0].toLocalFile();
+        QVERIFY(copy != delivered);
+        QVERIFY(m_opened[1].toLocalFile() != copy); // a copy still open is not replaced
+        QCOMPARE(QFileInfo(copy).fileName(), PrintJobs::ManualFile);
+        DocxInspect::Document original, opened;
+        QVERIFY(DocxInspect::read(delivered, original));
+        QVERIFY(DocxInspect::read(copy, opened));
+        const auto text = [](const DocxInspect::Document& d) {
+            return QString::fromUtf8(d.parts.value(QStringLiteral("word/document.xml")))
+                .remove(QRegularExpression(QStringLiteral("<[^>]*>|\\s")));
+        };
+        QVERIFY(text(original).size() > 1000);
+        QCOMPARE(text(opened), text(original));
+        // What the word processor saves goes into the copy.
+        QFile edited(copy);
+        QVERIFY(edited.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        edited.close();
+        QCOMPARE(fileChecksum(delivered), before);
+        QDir(QFileInfo(copy).absolutePath()).removeRecursively();
+        QDir(QFileInfo(m_opened[1].toLocalFile()).absolutePath()).removeRecursively();
     }
 
-    void missingCategoryDocumentEndsTheProgram()
+    void categoryQuestionsAreMadeFromTheBankAsItIsNow()
     {
+        // The bank of "Электромонтёры II группа" (N8) gets a question just before printing.
+        m_module->connectCategoryBank(8, m_data->path());
+        const QString question = QStringLiteral("Вопрос, добавленный только что?");
+        Db::exec(m_module->ADOConnection,
+                 QStringLiteral(
+                     "Insert Into Раздел_2 (Вопрос, Ответ_1, Верно_Неверно_1, Ответ_2, Верно_Неверно_2) "
+                     "Values (?, ?, ?, ?, ?)"),
+                 {question, QStringLiteral("Да"), QStringLiteral("Верно"), QStringLiteral("Нет"),
+                  QStringLiteral("Неверно")});
         trigger("N8");
-        QCOMPARE(m_messages.size(), 2);
-        QVERIFY(m_messages[0].startsWith(QStringLiteral("файл не найден")));
-        QVERIFY(m_messages[0].contains(QStringLiteral("Электромонтёры II группа.docx")));
-        QCOMPARE(m_messages[1], QStringLiteral("Продолжение работы невозможно"));
-        QCOMPARE(m_terminated, 1);
+        QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join(QLatin1Char('\n'))));
+        const QString made = m_program->filePath(QStringLiteral("Электромонтёры II группа.docx"));
+        QCOMPARE(m_opened, QList<QUrl>({QUrl::fromLocalFile(made)}));
+        DocxInspect::Document doc;
+        QVERIFY(DocxInspect::read(made, doc));
+        const QString xml = QString::fromUtf8(doc.parts.value(QStringLiteral("word/document.xml")));
+        QVERIFY(xml.contains(question));
+        QVERIFY(xml.contains(QStringLiteral("Составлено по банку вопросов категории 15.03.2024 в ")));
+    }
+
+    void unreadableBankEndsOnlyTheJob()
+    {
+        QVERIFY(QFile::remove(m_data->filePath(Categories::bankFileForPosition(8))));
+        trigger("N8");
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].startsWith(QStringLiteral("Печать вопросов не выполнена")),
+                 qPrintable(m_messages[0]));
+        QCOMPARE(m_terminated, 0);
         QVERIFY(m_opened.isEmpty());
     }
 

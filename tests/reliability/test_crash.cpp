@@ -78,6 +78,7 @@ private slots:
     void initTestCase();
     void killedExamsLoseNothing();
     void killedImportsLeaveOldOrNewSection();
+    void killedBeforeGradingIsGradedAtTheNextStart();
 
 private:
     QString m_categoryForImport;
@@ -195,7 +196,7 @@ void TestCrash::killedImportsLeaveOldOrNewSection()
     for (const QString& file : files) {
         QElapsedTimer whole;
         whole.start();
-        const RunResult r = runCli({QStringLiteral("import"), QStringLiteral("--category"), category,
+        const RunResult r = runCli({QStringLiteral("import"), QStringLiteral("--drop-pictures"), QStringLiteral("--category"), category,
                                     QStringLiteral("--section"), QStringLiteral("2"), file},
                                    data.path());
         wholeRunMs = whole.elapsed();
@@ -211,7 +212,7 @@ void TestCrash::killedImportsLeaveOldOrNewSection()
     int round = 0;
     for (; kills < n && round < 4 * n; ++round) {
         const QString file = files.at(round % 2);
-        QProcess* p = startCli({QStringLiteral("import"), QStringLiteral("--category"), category,
+        QProcess* p = startCli({QStringLiteral("import"), QStringLiteral("--drop-pictures"), QStringLiteral("--category"), category,
                                 QStringLiteral("--section"), QStringLiteral("2"), file},
                                data.path(), this);
         QVERIFY(p->waitForStarted(10000));
@@ -236,6 +237,73 @@ void TestCrash::killedImportsLeaveOldOrNewSection()
     QCOMPARE(kills, n);
     QCOMPARE(mixed, 0);
     QCOMPARE(integrityFailures, 0);
+}
+
+void TestCrash::killedBeforeGradingIsGradedAtTheNextStart()
+{
+    TestDataFolder data;
+    QVERIFY(data.isValid());
+    const QString bgd = data.filePath(QStringLiteral("BGD.mdb"));
+    const QList<QVariantList> workers = rows(bgd, QStringLiteral("Select Код, Фамилия_Имя_Отчество From Персонал "
+                                                                 "Where Должность <> '' And Стаж <> '' Order By Код"));
+    QVERIFY(workers.size() >= 2);
+    const QString killed = workers.at(0).at(0).toString(), fio = workers.at(0).at(1).toString();
+    const int questions = scalar(bgd, QStringLiteral("Select K.Кол_вопросов From Критерии_оценки K, Персонал P "
+                                                     "Where Trim(K.Категория_специалиста) = Trim(P.Категория_специалиста) "
+                                                     "And P.Код = ?"),
+                                 {killed}).toInt();
+    QVERIFY(questions > 0);
+    auto entries = [&] {
+        return scalar(bgd, QStringLiteral("Select Count(*) From Журнал_All Where ФИО = ?"), {fio}).toInt();
+    };
+    const int before = scalar(bgd, QStringLiteral("Select Count(*) From Журнал_All")).toInt();
+    const int beforeOfWorker = entries();
+
+    // The exam pauses after each confirmed answer: the kill lands after the last one, before grading.
+    QProcess* p = startCli({QStringLiteral("exam"), QStringLiteral("--worker"), killed, QStringLiteral("--reason"),
+                            QStringLiteral("Первичная"), QStringLiteral("--pause-ms"), QStringLiteral("500")},
+                           data.path(), this);
+    QVERIFY(p->waitForStarted(10000));
+    const QString last = QStringLiteral("подтверждён ответ на вопрос %1\n").arg(questions);
+    QString out;
+    QElapsedTimer t;
+    t.start();
+    while (!out.contains(last) && t.elapsed() < 60000 && p->state() == QProcess::Running) {
+        p->waitForReadyRead(5);
+        out += QString::fromUtf8(p->readAllStandardOutput());
+    }
+    QVERIFY2(out.contains(last), qPrintable(out));
+    p->kill();
+    p->waitForFinished(10000);
+    QCOMPARE(p->exitStatus(), QProcess::CrashExit);
+    delete p;
+    QCOMPARE(scalar(bgd, QStringLiteral("Select Count(*) From Журнал_All")).toInt(), before);
+
+    // The next exam (another worker) starts by grading and entering the killed one.
+    const RunResult next = runCli({QStringLiteral("exam"), QStringLiteral("--worker"), workers.at(1).at(0).toString(),
+                                   QStringLiteral("--reason"), QStringLiteral("Первичная")},
+                                  data.path());
+    QVERIFY2(next.exitCode == 0 && !next.crashed, qPrintable(next.err));
+    QVERIFY2(next.err.contains(fio) && next.err.contains(QStringLiteral("оценён сейчас")), qPrintable(next.err));
+    QCOMPARE(scalar(bgd, QStringLiteral("Select Count(*) From Журнал_All")).toInt(), before + 2);
+    QCOMPARE(entries(), beforeOfWorker + 1);
+    // The worker's row added last (both engines read the journal in the order it was added to).
+    const QList<QVariantList> ofWorker = rows(bgd, QStringLiteral("Select Количество_вопросов, Количество_верных_ответов + "
+                                                                  "Количество_неверных_ответов, Результат_проверки_знаний "
+                                                                  "From Журнал_All Where ФИО = ?"),
+                                              {fio});
+    const QVariantList row = ofWorker.value(ofWorker.size() - 1);
+    QCOMPARE(row.value(0).toInt(), questions);
+    QCOMPARE(row.value(1).toInt(), questions);
+    QVERIFY(!row.value(2).toString().isEmpty());
+
+    // Once: the exam after that takes up nothing.
+    const RunResult third = runCli({QStringLiteral("exam"), QStringLiteral("--worker"), workers.at(1).at(0).toString(),
+                                    QStringLiteral("--reason"), QStringLiteral("Первичная")},
+                                   data.path());
+    QVERIFY2(third.exitCode == 0 && !third.err.contains(fio), qPrintable(third.err));
+    QCOMPARE(scalar(bgd, QStringLiteral("Select Count(*) From Журнал_All")).toInt(), before + 3);
+    QCOMPARE(entries(), beforeOfWorker + 1);
 }
 
 QTEST_MAIN(TestCrash)

@@ -1,5 +1,6 @@
 // A data folder on a disk that fills up (a small tmpfs): an import and an exam give a clear
-// message, their transaction is rolled back and the earlier data stay intact.
+// message, their transaction is rolled back and the earlier data stay intact; a document that
+// does not fit leaves the earlier one as it was and says why.
 #include "ReliabilitySupport.h"
 #include "TestDataFolder.h"
 #include "core/Categories.h"
@@ -21,6 +22,7 @@ private slots:
     void cleanupTestCase();
     void importOnFullDiskChangesNothing();
     void examOnFullDiskEntersNothing();
+    void documentOnFullDiskKeepsTheEarlierOne();
 
 private:
     // Leaves about `freeBytes` free on the small disk.
@@ -77,7 +79,7 @@ void TestFullDisk::importOnFullDiskChangesNothing()
     f.write(importFile(4, 6000, QStringLiteral("диск")));
     f.close();
     fillUpTo(64 * 1024);
-    const RunResult r = runCli({QStringLiteral("import"), QStringLiteral("--category"), m_category, QStringLiteral("--section"),
+    const RunResult r = runCli({QStringLiteral("import"), QStringLiteral("--drop-pictures"), QStringLiteral("--category"), m_category, QStringLiteral("--section"),
                                 QStringLiteral("4"), f.fileName()},
                                m_mountPoint.path());
     QVERIFY2(!r.crashed && !r.timedOut, qPrintable(r.err));
@@ -105,6 +107,23 @@ void TestFullDisk::examOnFullDiskEntersNothing()
     for (const QString& db : QDir(m_mountPoint.path()).entryList({QStringLiteral("*.mdb")}, QDir::Files))
         QCOMPARE(integrityCheck(m_mountPoint.filePath(db)), QStringLiteral("ok"));
     QCOMPARE(tableDigest(bgd, QStringLiteral("Журнал_All")), journal);
+}
+
+void TestFullDisk::documentOnFullDiskKeepsTheEarlierOne()
+{
+    const QString document = m_mountPoint.filePath(QStringLiteral("Журнал.docx"));
+    QFile earlier(document);
+    QVERIFY(earlier.open(QIODevice::WriteOnly));
+    earlier.write("прежний журнал");
+    earlier.close();
+    fillUpTo(0);
+    const RunResult r = runCli({QStringLiteral("journal"), QStringLiteral("--out"), document}, m_mountPoint.path());
+    QFile::remove(m_mountPoint.filePath(QStringLiteral("filler.bin")));
+    QVERIFY2(!r.crashed && !r.timedOut, qPrintable(r.err));
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains(QStringLiteral("не хватает места")) && r.err.contains(document), qPrintable(r.err));
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(earlier.readAll(), QByteArray("прежний журнал"));
 }
 
 QTEST_MAIN(TestFullDisk)

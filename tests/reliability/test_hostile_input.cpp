@@ -52,7 +52,7 @@ void TestHostileInput::junkImportFiles()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(content);
     f.close();
-    const RunResult r = runCli({QStringLiteral("import"), QStringLiteral("--category"), category, QStringLiteral("--section"),
+    const RunResult r = runCli({QStringLiteral("import"), QStringLiteral("--drop-pictures"), QStringLiteral("--category"), category, QStringLiteral("--section"),
                                 QStringLiteral("1"), f.fileName()},
                                data.path(), 120000);
     QVERIFY2(!r.crashed, qPrintable(r.err));
@@ -76,7 +76,7 @@ void TestHostileInput::hostileTextsAreStoredAsTheyAre()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8());
     f.close();
-    const RunResult r = runCli({QStringLiteral("import"), QStringLiteral("--category"), category, QStringLiteral("--section"),
+    const RunResult r = runCli({QStringLiteral("import"), QStringLiteral("--drop-pictures"), QStringLiteral("--category"), category, QStringLiteral("--section"),
                                 QStringLiteral("1"), f.fileName()},
                                data.path());
     QVERIFY2(r.exitCode == 0, qPrintable(r.err));

@@ -47,7 +47,7 @@ void TestTwoInstances::examBesideImportOfAnotherCategory()
     QProcess* exam = startCli({QStringLiteral("exam"), QStringLiteral("--worker"), QString::number(worker), QStringLiteral("--reason"),
                                QStringLiteral("Первичная"), QStringLiteral("--pause-ms"), QStringLiteral("10")},
                               data.path(), this);
-    QProcess* import = startCli({QStringLiteral("import"), QStringLiteral("--category"), firstCategory, QStringLiteral("--section"),
+    QProcess* import = startCli({QStringLiteral("import"), QStringLiteral("--drop-pictures"), QStringLiteral("--category"), firstCategory, QStringLiteral("--section"),
                                  QStringLiteral("1"), file},
                                 data.path(), this);
     verifyEnded(exam, "exam");
@@ -74,17 +74,17 @@ void TestTwoInstances::twoImportsOfOneSection()
     // The section each file gives on its own.
     QHash<QString, QByteArray> expected;
     for (const QString& file : files) {
-        const RunResult r = runCli({QStringLiteral("import"), QStringLiteral("--category"), category, QStringLiteral("--section"),
+        const RunResult r = runCli({QStringLiteral("import"), QStringLiteral("--drop-pictures"), QStringLiteral("--category"), category, QStringLiteral("--section"),
                                     QStringLiteral("3"), file},
                                    data.path());
         QCOMPARE(r.exitCode, 0);
         expected[file] = tableDigest(bank, QStringLiteral("Раздел_3"));
     }
     for (int round = 0; round < 3; ++round) {
-        QProcess* a = startCli({QStringLiteral("import"), QStringLiteral("--category"), category, QStringLiteral("--section"),
+        QProcess* a = startCli({QStringLiteral("import"), QStringLiteral("--drop-pictures"), QStringLiteral("--category"), category, QStringLiteral("--section"),
                                 QStringLiteral("3"), files[0]},
                                data.path(), this);
-        QProcess* b = startCli({QStringLiteral("import"), QStringLiteral("--category"), category, QStringLiteral("--section"),
+        QProcess* b = startCli({QStringLiteral("import"), QStringLiteral("--drop-pictures"), QStringLiteral("--category"), category, QStringLiteral("--section"),
                                 QStringLiteral("3"), files[1]},
                                data.path(), this);
         verifyEnded(a, "first import");

@@ -304,12 +304,12 @@ void TestServer::rolesAreEnforcedByTheServer()
     Connection stationBank(data.database(), station);
     ServerConnection::place(stationBank.db(), bank);
     const qint64 section = count(stationBank.db(), QStringLiteral("Раздел_3"));
-    message = refusal([&] { SectionImport::replaceSection(stationBank.db(), QStringLiteral("Раздел_3"), {q}); });
+    message = refusal([&] { SectionImport::replaceSection(stationBank.db(), QStringLiteral("Раздел_3"), {q}, {}, true); });
     QVERIFY2(message.contains(QStringLiteral("нет права")), qPrintable(message));
     QCOMPARE(count(stationBank.db(), QStringLiteral("Раздел_3")), section);
     Connection maintainerBank(data.database(), maintainer);
     ServerConnection::place(maintainerBank.db(), bank);
-    QVERIFY(SectionImport::replaceSection(maintainerBank.db(), QStringLiteral("Раздел_3"), {q, q}));
+    QVERIFY(SectionImport::replaceSection(maintainerBank.db(), QStringLiteral("Раздел_3"), {q, q}, {}, true));
     // The new section is the bank's, and the stations read it.
     QCOMPARE(count(stationBank.db(), QStringLiteral("Раздел_3")), 2);
     QCOMPARE(count(stationBank.db(), QStringLiteral("bank_1.Раздел_3")), 2);

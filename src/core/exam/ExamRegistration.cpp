@@ -9,6 +9,17 @@ bool filled(const QString& s)
 }
 } // namespace
 
+bool isReason(const QString& text)
+{
+    return text == ReasonPervichnaya || text == ReasonPeriodicheskaya || text == ReasonVneocherednaya;
+}
+
+QString unknownReasonMessage(const QString& text)
+{
+    return QStringLiteral("Причина проверки знаний «%1» не из списка: нужна одна из «%2», «%3», «%4».")
+        .arg(text, ReasonPervichnaya, ReasonPeriodicheskaya, ReasonVneocherednaya);
+}
+
 Completeness check(const Row& r)
 {
     for (const QString* s : {&r.category, &r.fio, &r.post, &r.unit, &r.checkDate, &r.nextCheck, &r.system,

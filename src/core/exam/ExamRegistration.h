@@ -9,6 +9,11 @@ inline const QString ReasonPervichnaya = QStringLiteral("Первичная");
 inline const QString ReasonPeriodicheskaya = QStringLiteral("Периодическая");
 inline const QString ReasonVneocherednaya = QStringLiteral("Внеочередная");
 
+// One of the three reasons of a check, exactly as written above.
+bool isReason(const QString& text);
+// "Причина проверки знаний «…» не из списка: …".
+QString unknownReasonMessage(const QString& text);
+
 // The journal row's boxes as the registration window shows them.
 struct Row {
     QString category, fio, post, unit, previousCheck, checkDate, nextCheck, system, experience, reason;

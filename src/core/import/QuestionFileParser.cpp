@@ -125,16 +125,96 @@ QString sectionMarker(QStringView sectionTableName)
     return QString();
 }
 
-QString decode(QByteArrayView bytes)
+bool isNonAsciiUtf8(QByteArrayView bytes)
 {
-    static constexpr char Bom[] = "\xEF\xBB\xBF";
-    const bool utf8 = bytes.startsWith(QByteArrayView(Bom, 3));
-    if (utf8)
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const qsizetype n = bytes.size();
+    bool nonAscii = false;
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char b = p[i];
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        nonAscii = true;
+        int follow = 0;
+        unsigned char lo = 0x80, hi = 0xBF; // allowed range of the first continuation byte
+        if (b >= 0xC2 && b <= 0xDF) {
+            follow = 1;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            follow = 2;
+            if (b == 0xE0)
+                lo = 0xA0; // no overlong forms
+            else if (b == 0xED)
+                hi = 0x9F; // no surrogates
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            follow = 3;
+            if (b == 0xF0)
+                lo = 0x90;
+            else if (b == 0xF4)
+                hi = 0x8F; // nothing past U+10FFFF
+        } else {
+            return false;
+        }
+        if (n - i <= follow)
+            return false;
+        if (p[i + 1] < lo || p[i + 1] > hi)
+            return false;
+        for (int k = 2; k <= follow; ++k) {
+            if (p[i + k] < 0x80 || p[i + k] > 0xBF)
+                return false;
+        }
+        i += follow + 1;
+    }
+    return nonAscii;
+}
+
+Encoding detectEncoding(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return Encoding::Utf8;
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return Encoding::Utf16;
+    const qsizetype ctrlZ = bytes.indexOf(char(CtrlZ));
+    return isNonAsciiUtf8(ctrlZ >= 0 ? bytes.first(ctrlZ) : bytes) ? Encoding::Utf8 : Encoding::Windows1251;
+}
+
+QString decode(QByteArrayView bytes, Encoding* encoding)
+{
+    const Encoding e = detectEncoding(bytes);
+    if (encoding)
+        *encoding = e;
+    if (e == Encoding::Utf16) {
+        // Ctrl-Z is a character here, not a byte: parse() cuts the text at it.
+        const bool littleEndian = bytes.startsWith("\xFF\xFE");
+        const QByteArrayView body = bytes.sliced(2);
+        QString text(body.size() / 2, Qt::Uninitialized);
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const auto a = static_cast<unsigned char>(body[2 * i]);
+            const auto b = static_cast<unsigned char>(body[2 * i + 1]);
+            text[i] = QChar(littleEndian ? char16_t(a | (b << 8)) : char16_t((a << 8) | b));
+        }
+        return text;
+    }
+    if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     const qsizetype ctrlZ = bytes.indexOf(char(CtrlZ));
     if (ctrlZ >= 0)
         bytes = bytes.first(ctrlZ);
-    return utf8 ? QString::fromUtf8(bytes) : Cp1251::decode(bytes);
+    return e == Encoding::Utf8 ? QString::fromUtf8(bytes) : Cp1251::decode(bytes);
+}
+
+QString encodingName(Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Utf8:
+        return QStringLiteral("UTF-8");
+    case Encoding::Utf16:
+        return QStringLiteral("UTF-16");
+    case Encoding::Windows1251:
+        break;
+    }
+    return QStringLiteral("Windows-1251");
 }
 
 QStringView labelText(QStringView line)
@@ -152,42 +232,88 @@ QStringView labelText(QStringView line)
     return p < n ? line.sliced(p) : QStringView();
 }
 
-ParseResult parse(QStringView text, QStringView marker)
-{
-    ParseResult result;
-    if (marker.size() != 2)
-        return result;
-    const qsizetype ctrlZ = text.indexOf(QChar(CtrlZ));
-    LineReader in(ctrlZ >= 0 ? text.first(ctrlZ) : text);
+namespace {
 
+bool beginsWith(QStringView line, QStringView marker)
+{
+    return line.first(std::min<qsizetype>(2, line.size())) == marker;
+}
+
+// Which of the words that bar a question's start the line holds.
+QString barringWord(QStringView line)
+{
+    for (QStringView word : {VernoUpper, VernoLower, Otv}) {
+        if (line.contains(word))
+            return word.toString();
+    }
+    return QString();
+}
+
+Diagnostic skippedStart(int line, QStringView marker, QStringView text)
+{
+    return {Diagnostic::Kind::SkippedStart, line,
+            QStringLiteral("Строка %1 начинается с «%2», но не принята за начало вопроса: в ней есть «%3».")
+                .arg(QString::number(line), marker.toString(), barringWord(text))};
+}
+
+Diagnostic startIsLastLine(int line, QStringView marker)
+{
+    return {
+        Diagnostic::Kind::StartIsLastLine, line,
+        QStringLiteral("Строка %1 начинается с «%2», но это последняя строка файла: вопрос без ответов не "
+                       "записан.")
+            .arg(QString::number(line), marker.toString())};
+}
+
+void countStart(ParseResult& result, QStringView line)
+{
+    if (line.size() >= 2 && line[0] >= u'0' && line[0] <= u'9' && line[1] == u'.')
+        ++result.startsByDigit[line[0].unicode() - u'0'];
+}
+
+void parseLines(LineReader& in, QStringView marker, ParseResult& result)
+{
     const auto labelOrMarker = [marker](QStringView l) {
         return (hasLabel(l) && l.contains(Three)) || l.contains(marker);
     };
 
     in.read(); // the title line
     if (in.last())
-        return result;
+        return;
 
     QStringView line;
     bool seek = true;
     for (;;) {
         if (seek) {
             line = in.read();
+            countStart(result, line);
+            const bool begins = beginsWith(line, marker);
+            if (begins && barsQuestionStart(line))
+                result.diagnostics.append(skippedStart(in.lineNumber(), marker, line));
+            else if (begins && in.last())
+                result.diagnostics.append(startIsLastLine(in.lineNumber(), marker));
             if (in.last())
                 break;
-            if (line.first(std::min<qsizetype>(2, line.size())) != marker || barsQuestionStart(line))
+            if (!begins || barsQuestionStart(line))
                 continue;
         }
         Question q;
         q.line = in.lineNumber();
+        QString missing; // what the file ends before, for a question it cuts short
 
         // The question: its first line without the marker's two characters.
         line = collect(in, line.sliced(std::min<qsizetype>(2, line.size())), q.text, hasLabel);
+        if (!hasLabel(line))
+            missing = QStringLiteral("после строки %1 нет ни одной строки ответа («Отв.1.»)").arg(q.line);
 
         // The first answer, then whatever stands before the second label line.
         line = collect(in, labelText(line), q.answers[0].text, isFlagLine);
         q.answers[0].flag = line.toString();
+        if (missing.isEmpty() && !isFlagLine(line))
+            missing = QStringLiteral("у первого ответа нет строки отметки («Верно» или «Неверно»)");
         line = skip(in, hasLabel);
+        if (missing.isEmpty() && !hasLabel(line))
+            missing = QStringLiteral("нет второго ответа («Отв.2.»)");
 
         // The second answer.
         if (line.isEmpty())
@@ -196,15 +322,21 @@ ParseResult parse(QStringView text, QStringView marker)
         q.answers[1].flag = line.toString();
         q.answerCount = 2;
         const bool secondFlagFound = isFlagLine(line);
+        if (missing.isEmpty() && !secondFlagFound)
+            missing = QStringLiteral("у второго ответа нет строки отметки («Верно» или «Неверно»)");
 
         // A third answer, the next question, or the end.
         line = skip(in, labelOrMarker);
         if (line.contains(marker) && !hasLabel(line)) {
             result.questions.append(std::move(q));
-            if (in.last())
-                break;
             // The line starts the next question, wherever the marker stands in it.
             seek = barsQuestionStart(line);
+            if (beginsWith(line, marker) && seek)
+                result.diagnostics.append(skippedStart(in.lineNumber(), marker, line));
+            else if (beginsWith(line, marker) && in.last())
+                result.diagnostics.append(startIsLastLine(in.lineNumber(), marker));
+            if (in.last())
+                break;
             continue;
         }
         if (in.last()) {
@@ -213,8 +345,8 @@ ParseResult parse(QStringView text, QStringView marker)
             else
                 result.diagnostics.append(
                     {Diagnostic::Kind::TruncatedQuestion, q.line,
-                     QStringLiteral("Вопрос, начатый в строке %1, оборван концом файла и не записан.")
-                         .arg(q.line)});
+                     QStringLiteral("Вопрос, начатый в строке %1, оборван концом файла и не записан: %2.")
+                         .arg(QString::number(q.line), missing)});
             break;
         }
         if (line.contains(Three)) {
@@ -225,7 +357,57 @@ ParseResult parse(QStringView text, QStringView marker)
         result.questions.append(std::move(q));
         seek = true;
     }
+}
+
+} // namespace
+
+ParseResult parse(QStringView text, QStringView marker)
+{
+    ParseResult result;
+    if (marker.size() != 2)
+        return result;
+    const qsizetype ctrlZ = text.indexOf(QChar(CtrlZ));
+    LineReader in(ctrlZ >= 0 ? text.first(ctrlZ) : text);
+    parseLines(in, marker, result);
+    result.lineCount = in.lineNumber();
     return result;
+}
+
+QStringList whyNoQuestions(const ParseResult& result, QStringView marker)
+{
+    QStringList why;
+    if (!result.questions.isEmpty() || marker.size() != 2)
+        return why;
+    if (result.lineCount == 0)
+        return {QStringLiteral("Файл пуст.")};
+    if (result.lineCount == 1)
+        return {
+            QStringLiteral("В файле одна строка, а первая строка файла — заголовок: вопросы начинаются со "
+                           "второй.")};
+    // The file ending before a second answer always cuts that question short: its own note says more.
+    for (const Diagnostic& d : result.diagnostics) {
+        if (d.kind != Diagnostic::Kind::OutOfBounds)
+            why << d.text;
+    }
+    if (!why.isEmpty())
+        return why;
+    const int digit = marker[0].unicode() - u'0';
+    why << QStringLiteral("Ни одна строка файла не начинается с «%1», а так начинается первая строка каждого "
+                          "вопроса раздела %2 (например, «%3»).")
+               .arg(marker.toString(), QString::number(digit),
+                    marker.toString() + QStringLiteral("1. Текст вопроса"));
+    int other = 0;
+    int most = 0;
+    for (int d = 1; d <= 9; ++d) {
+        if (d != digit && result.startsByDigit[d] > most) {
+            other = d;
+            most = result.startsByDigit[d];
+        }
+    }
+    if (other > 0)
+        why << QStringLiteral("Строк, начинающихся с «%1.», в файле %2: возможно, это файл раздела %1.")
+                   .arg(QString::number(other), QString::number(result.startsByDigit[other]));
+    return why;
 }
 
 } // namespace QuestionFile

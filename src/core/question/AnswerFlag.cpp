@@ -35,4 +35,55 @@ Verdict classify(const QString& flag)
     return Verdict::Wrong;
 }
 
+bool examCountsRight(const QString& flag)
+{
+    return flag.startsWith(QStringLiteral("ве")) || flag.startsWith(QStringLiteral("Ве"));
+}
+
+bool readersAgree(const QString& flag)
+{
+    return examCountsRight(flag) == (classify(flag) == Verdict::Right);
+}
+
+bool isStandard(const QString& flag)
+{
+    qsizetype end = flag.size();
+    while (end > 0 && flag.at(end - 1) == QLatin1Char(' '))
+        --end;
+    const QStringView f = QStringView(flag).first(end);
+    return f == QStringLiteral("Верно") || f == QStringLiteral("Неверно");
+}
+
+QString readings(const QString& flag)
+{
+    const QString exam = examCountsRight(flag) ? QStringLiteral("верным") : QStringLiteral("неверным");
+    QString training;
+    switch (classify(flag)) {
+    case Verdict::Right:
+        training = QStringLiteral("верным");
+        break;
+    case Verdict::Wrong:
+        training = QStringLiteral("неверным");
+        break;
+    case Verdict::Incomplete:
+        training = QStringLiteral("неверным как неполный");
+        break;
+    }
+    return QStringLiteral("экзамен считает ответ %1, самоподготовка показывает его %2").arg(exam, training);
+}
+
+QString savingProblem(int answer, const QString& text, const QString& flag)
+{
+    if (answer == 3 && trimmed(text).isEmpty())
+        return QString();
+    const QString choose = QStringLiteral(" Выберите в списке «Верно» или «Неверно».");
+    if (trimmed(flag).isEmpty())
+        return QStringLiteral("У ответа №%1 нет отметки верности.").arg(answer) + choose;
+    if (!readersAgree(flag))
+        return QStringLiteral("Отметка ответа №%1 «%2» читается по-разному: %3.")
+                   .arg(QString::number(answer), trimmed(flag), readings(flag)) +
+               choose;
+    return QString();
+}
+
 } // namespace AnswerFlag

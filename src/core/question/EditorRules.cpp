@@ -9,6 +9,11 @@ bool isRegistered(int registered, int position)
     return position >= 1 && position <= registered;
 }
 
+bool isRegistered(int registered, int position, bool addedSinceShown)
+{
+    return !addedSinceShown && isRegistered(registered, position);
+}
+
 int openingPosition(int registered, int rowCount)
 {
     if (rowCount <= 0)
@@ -42,9 +47,9 @@ int lastPosition(int rowCount)
     return std::max(rowCount, 0);
 }
 
-bool editable(bool unlocked, int registered, int position)
+bool editable(bool unlocked, int registered, int position, bool addedSinceShown)
 {
-    return unlocked && position >= 1 && !isRegistered(registered, position);
+    return unlocked && position >= 1 && !isRegistered(registered, position, addedSinceShown);
 }
 
 int nextIndex(const QList<int>& indexes)

@@ -9,6 +9,9 @@
 namespace EditorRules {
 
 bool isRegistered(int registered, int position);
+// A question added since the page was shown is never a registered one, whatever the count says
+// (a count larger than the rows is the usual state after importing a shorter file).
+bool isRegistered(int registered, int position, bool addedSinceShown);
 
 // The page opens on the last registered question. A count of 0 (the section is not listed) opens
 // on the first question; a count above the rows opens on the last one; an empty section on none.
@@ -34,7 +37,7 @@ int lastPosition(int rowCount);
 
 // Whether the boxes of the page accept typing: the page is unlocked and the question shown is
 // not a registered one.
-bool editable(bool unlocked, int registered, int position);
+bool editable(bool unlocked, int registered, int position, bool addedSinceShown = false);
 
 // The Индекс of a new question: one more than the largest present (1 in an empty section), so a
 // deletion never makes a number repeat.

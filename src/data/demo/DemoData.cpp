@@ -3,6 +3,7 @@
 #include "core/Categories.h"
 #include "core/Dates.h"
 #include "core/Error.h"
+#include "core/exam/ExamGrading.h"
 #include "data/Db.h"
 #include "data/Schema.h"
 
@@ -58,6 +59,20 @@ QByteArray renderPicture(const QString& name)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "BMP");
     return bytes;
+}
+
+// The grading thresholds of a category whose exam asks `total` questions.
+ExamGrading::Thresholds thresholds(int total)
+{
+    if (total <= 10)
+        return {10, 9, 8, 7};
+    return {18, 16, 14, 13};
+}
+
+int questionTotal(int position)
+{
+    const QList<int> q = quotas(position);
+    return std::accumulate(q.cbegin() + 1, q.cend(), 0);
 }
 
 // Stored texts separate lines with a lone carriage return and end with one.
@@ -158,14 +173,12 @@ void fillMain(QSqlDatabase& db, const QJsonObject& staff, const QJsonArray& sect
 
     for (int p = 0; p < names.size(); ++p) {
         const QList<int> q = quotas(p);
-        int total = 0;
-        for (int s = 1; s <= 9; ++s)
-            total += q.at(s);
-        const bool small = total <= 10;
+        const int total = questionTotal(p);
+        const ExamGrading::Thresholds t = thresholds(total);
         QVariantList values{p + 1, names.at(p), total};
         for (int s = 1; s <= 9; ++s)
             values << q.at(s);
-        values << (small ? 10 : 18) << (small ? 9 : 16) << (small ? 8 : 14) << (small ? 7 : 13);
+        values << t.otlichno << t.khorosho << t.udovletvoritelno << t.neudovletvoritelno;
         Db::exec(db, QStringLiteral("Insert Into Критерии_оценки (Индекс, Категория_специалиста, Кол_вопросов, "
                                     "По_разделу_1, По_разделу_2, По_разделу_3, По_разделу_4, По_разделу_5, "
                                     "По_разделу_6, По_разделу_7, По_разделу_8, По_разделу_9, Отлично, Хорошо, "
@@ -214,22 +227,10 @@ void fillMain(QSqlDatabase& db, const QJsonObject& staff, const QJsonArray& sect
         const QJsonObject w = workers.at(e.worker).toObject();
         const int position = w.value(QStringLiteral("category")).toInt();
         const QString category = names.value(position);
-        const QList<int> q = quotas(position);
-        int total = 0;
-        for (int s = 1; s <= 9; ++s)
-            total += q.at(s);
-        const bool small = total <= 10;
+        const int total = questionTotal(position);
         const int right = std::min(e.right, total);
-        QString grade;
-        if (right >= (small ? 10 : 18))
-            grade = QStringLiteral("Отлично");
-        else if (right >= (small ? 9 : 16))
-            grade = QStringLiteral("Хорошо");
-        else if (right >= (small ? 8 : 14))
-            grade = QStringLiteral("Удовлетворительно");
-        else
-            grade = QStringLiteral("Неудовлетворительно");
-        const QString result = grade == QLatin1String("Неудовлетворительно") ? QStringLiteral("Не сдал") : QStringLiteral("Сдал");
+        // The journal reads as the exam would have written it.
+        const ExamGrading::Grade grade = ExamGrading::grade(right, thresholds(total));
         const QDate next = Categories::nextCheckDate(e.day, category);
         Db::exec(db, QStringLiteral("Insert Into Журнал_All (ФИО, Должность, Стаж_работы_в_должности, "
                                     "Дата_предыдущей_проверки, Дата_проверки, Дата_следующей_проверки, "
@@ -239,8 +240,8 @@ void fillMain(QSqlDatabase& db, const QJsonObject& staff, const QJsonArray& sect
                                     "Values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                  {w.value(QStringLiteral("name")).toString(), w.value(QStringLiteral("post")).toString(),
                   w.value(QStringLiteral("experience")).toString(), Dates::toStorage(previous.value(e.worker)),
-                  Dates::toStorage(e.day), Dates::toStorage(next), w.value(QStringLiteral("unit")).toString(), result,
-                  e.reason, grade, total, right, total - right, category, w.value(QStringLiteral("system")).toString()});
+                  Dates::toStorage(e.day), Dates::toStorage(next), w.value(QStringLiteral("unit")).toString(), grade.result,
+                  e.reason, grade.ocenka, total, right, total - right, category, w.value(QStringLiteral("system")).toString()});
         previous[e.worker] = e.day;
         lastCheck[e.worker] = {e.day, next};
     }

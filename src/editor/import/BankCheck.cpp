@@ -1,7 +1,9 @@
 #include "editor/import/BankCheck.h"
 
 #include "core/Categories.h"
+#include "core/RussianPlural.h"
 #include "core/exam/ExamDraw.h"
+#include "core/question/AnswerFlag.h"
 #include "data/Db.h"
 #include "data/Schema.h"
 #include "data/TfrmADODataModule.h"
@@ -36,6 +38,8 @@ class Checker
 public:
     Checker(TfrmADODataModule& dm, const QString& folder) : m_dm(dm), m_folder(folder) {}
 
+    QStringList notes() const { return m_notes; }
+
     QStringList run()
     {
         const QSqlDatabase& main = m_dm.ADOConnectionGlb;
@@ -47,8 +51,8 @@ public:
             return m_problems;
         const QStringList names = m_dm.categoryNames();
         if (names.size() != Categories::BankCount)
-            m_problems << QStringLiteral("BGD.mdb: в таблице «%1» %2 категорий вместо %3")
-                              .arg(Schema::Gruppa, QString::number(names.size()),
+            m_problems << QStringLiteral("BGD.mdb: в таблице «%1» %2 вместо %3")
+                              .arg(Schema::Gruppa, RussianPlural::categories(names.size()),
                                    QString::number(Categories::BankCount));
         readCriteria();
         readRegisteredCounts();
@@ -162,25 +166,27 @@ private:
 
     void checkFlag(const QString& category, int s, int index, int answer, const QString& flag)
     {
-        const QString f = flag.trimmed();
-        static const QStringList accepted{QStringLiteral("Верно"), QStringLiteral("верно"),
-                                          QStringLiteral("Неверно"), QStringLiteral("неверно")};
-        if (f.isEmpty() || std::any_of(accepted.cbegin(), accepted.cend(),
-                                       [&](const QString& a) { return f.startsWith(a); }))
+        if (AnswerFlag::isStandard(flag))
             return;
-        m_problems << where(category, s, index) +
-                          QStringLiteral("отметка ответа %1 «%2» не начинается с «Верно» или «Неверно»")
-                              .arg(answer)
-                              .arg(f);
+        QString shown = flag; // leading blanks tell, the column's padding does not
+        while (shown.endsWith(QLatin1Char(' ')))
+            shown.chop(1);
+        // A flag the two readers take alike is worth knowing of, one they take differently is wrong.
+        QStringList& list = AnswerFlag::readersAgree(flag) ? m_notes : m_problems;
+        list << where(category, s, index) +
+                    (AnswerFlag::trimmed(flag).isEmpty()
+                         ? QStringLiteral("у ответа %1 нет отметки «Верно» или «Неверно»").arg(answer)
+                         : QStringLiteral("отметка ответа %1 «%2» — не «Верно» и не «Неверно»")
+                               .arg(QString::number(answer), shown)) +
+                    QStringLiteral(": ") + AnswerFlag::readings(flag);
     }
 
     void checkNumbering(const QString& category, int s, QList<int> indexes)
     {
         if (indexes.size() > MaxSectionQuestions)
-            m_problems << where(category, s) +
-                              QStringLiteral("%1 вопросов, экзамен выбирает только из первых %2")
-                                  .arg(indexes.size())
-                                  .arg(MaxSectionQuestions);
+            m_problems << where(category, s) + QStringLiteral("%1, экзамен выбирает только из первых %2")
+                                                   .arg(RussianPlural::questions(indexes.size()))
+                                                   .arg(MaxSectionQuestions);
         std::sort(indexes.begin(), indexes.end());
         int expected = 1;
         for (qsizetype i = 0; i < indexes.size(); ++i) {
@@ -237,22 +243,40 @@ private:
                                   .arg(c.kolVoprosov);
     }
 
+    // A section the exam draws from but which holds no question yet (a new unit's database):
+    // one line per category names them all, instead of a shortage per system and section.
+    QList<int> emptySections(const Criteria& c, const std::array<Section, 10>& sections)
+    {
+        QList<int> empty;
+        for (int s = 1; s <= 9; ++s) {
+            if (c.quota[s] > 0 && sections[s].present && sections[s].texts.isEmpty())
+                empty << s;
+        }
+        return empty;
+    }
+
     void checkQuotas(const QString& category, const Criteria& c, const std::array<Section, 10>& sections)
     {
+        const QList<int> empty = emptySections(c, sections);
+        if (!empty.isEmpty()) {
+            QStringList named;
+            for (int s : empty)
+                named << QStringLiteral("%1 (вопросов в экзамене: %2)").arg(Categories::sectionTableName(s)).arg(c.quota[s]);
+            m_problems << where(category) + QStringLiteral("до проведения экзаменов нужно заполнить разделы: ") +
+                              named.join(QStringLiteral(", "));
+        }
         for (const QString& system : {ExamDraw::SystemAc, ExamDraw::SystemDc}) {
             for (int s = 1; s <= 9; ++s) {
-                if (c.quota[s] <= 0 || !sections[s].present)
+                if (c.quota[s] <= 0 || !sections[s].present || empty.contains(s))
                     continue;
                 const auto eligible =
                     std::count_if(sections[s].texts.cbegin(), sections[s].texts.cend(),
                                   [&](const QString& t) { return ExamDraw::VoprosDopustim(t, system); });
                 if (eligible < c.quota[s])
                     m_problems << where(category, s) +
-                                      QStringLiteral(
-                                          "для участков %1 нужно %2 вопросов, подходящих только %3")
-                                          .arg(system)
-                                          .arg(c.quota[s])
-                                          .arg(eligible);
+                                      QStringLiteral("для участков %1 нужно %2, а подходящих только %3")
+                                          .arg(system, RussianPlural::questions(c.quota[s]),
+                                               QString::number(eligible));
             }
         }
     }
@@ -281,10 +305,10 @@ private:
                                                        .arg(Schema::VoprosyToRazdely)
                                                        .arg(real);
             else if (it != m_registered.cend() && *it != real)
-                m_problems << where(category, s) + QStringLiteral("в «%1» указано %2 вопросов, в разделе %3")
-                                                       .arg(Schema::VoprosyToRazdely)
-                                                       .arg(*it)
-                                                       .arg(real);
+                m_problems << where(category, s) + QStringLiteral("в «%1» указано %2, а в разделе %3")
+                                                       .arg(Schema::VoprosyToRazdely,
+                                                            RussianPlural::questions(*it),
+                                                            QString::number(real));
         }
         if (!Db::hasTable(m_dm.ADOConnection, Schema::Vybor))
             m_problems << where(category) + QStringLiteral("нет таблицы «%1», без неё экзамен не начнётся")
@@ -301,15 +325,25 @@ private:
     TfrmADODataModule& m_dm;
     QString m_folder;
     QStringList m_problems;
+    QStringList m_notes;
     QHash<QString, Criteria> m_criteria;
     QMap<std::pair<QString, QString>, int> m_registered;
 };
 
 } // namespace
 
+Report review(TfrmADODataModule& dataModule, const QString& folder)
+{
+    Checker checker(dataModule, folder);
+    Report report;
+    report.problems = checker.run();
+    report.notes = checker.notes();
+    return report;
+}
+
 QStringList run(TfrmADODataModule& dataModule, const QString& folder)
 {
-    return Checker(dataModule, folder).run();
+    return review(dataModule, folder).problems;
 }
 
 } // namespace BankCheck

@@ -5,7 +5,9 @@
 //     and the table Выбор;
 //   - Индекс of every section runs 1..N without gaps or repeats, and no section exceeds 255
 //     questions;
-//   - answer flags start with "Верно" or "Неверно" (either case of the first letter) or are empty;
+//   - every answer flag is exactly "Верно" or "Неверно"; any other flag, an empty one included,
+//     is reported with how the exam and self-training read it: as a problem when they read it
+//     differently («Ответ верно.», empty), as a note when alike («Неверно, неполный ответ»);
 //   - for each category and each traction-current system, every section quota is covered by
 //     questions eligible for that system;
 //   - Кол_вопросов equals the sum of the quotas; the thresholds are in order without a gap, and
@@ -19,8 +21,16 @@ class TfrmADODataModule;
 
 namespace BankCheck {
 
-// One line per problem, naming the category, the section and the question concerned.
+struct Report
+{
+    QStringList problems;
+    QStringList notes;
+};
+
+// One line per problem or note, naming the category, the section and the question concerned.
 // `folder` is the data folder (ending with a separator).
+Report review(TfrmADODataModule& dataModule, const QString& folder);
+// The problems of review().
 QStringList run(TfrmADODataModule& dataModule, const QString& folder);
 
 } // namespace BankCheck

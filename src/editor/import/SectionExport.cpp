@@ -3,7 +3,11 @@
 #include "core/import/QuestionFileParser.h"
 #include "data/Db.h"
 #include "data/TfrmADODataModule.h"
+#include "editor/import/PictureFolder.h"
 #include "editor/import/SectionImport.h"
+
+#include <QDir>
+#include <QSaveFile>
 
 using QuestionFile::Question;
 
@@ -24,7 +28,7 @@ QList<Question> readSection(const QSqlDatabase& bank, const QString& sectionTabl
         throw zorvek::Error(QStringLiteral("«%1» — не раздел базы данных вопросов.").arg(sectionTable));
     QSqlQuery q =
         Db::exec(bank, QStringLiteral("Select Вопрос, Ответ_1, Верно_Неверно_1, Ответ_2, Верно_Неверно_2, "
-                                      "Ответ_3, Верно_Неверно_3 From ") +
+                                      "Ответ_3, Верно_Неверно_3, Фото From ") +
                            sectionTable + QStringLiteral(" Order By Индекс"));
     QList<Question> questions;
     while (q.next()) {
@@ -33,6 +37,7 @@ QList<Question> readSection(const QSqlDatabase& bank, const QString& sectionTabl
         for (int k = 0; k < 3; ++k)
             question.answers[k] = {q.value(1 + 2 * k).toString(), q.value(2 + 2 * k).toString()};
         question.answerCount = hasText(q.value(5)) || hasText(q.value(6)) ? 3 : 2;
+        question.picture = q.value(7).toByteArray();
         questions.append(question);
     }
     q.finish();
@@ -53,7 +58,29 @@ Result exportSection(TfrmADODataModule& dataModule, const QString& category, con
     result.bytes = QuestionFile::encode(QuestionFile::format(title, marker, questions), &result.utf8);
     result.count = int(questions.size());
     result.problems = QuestionFile::roundTripProblems(marker, questions);
+    for (qsizetype i = 0; i < questions.size(); ++i) {
+        const QByteArray& picture = questions[i].picture;
+        if (picture.isEmpty())
+            continue;
+        if (PictureFolder::suffixFor(picture).isEmpty())
+            result.problems.append(
+                {int(i + 1),
+                 QStringLiteral("рисунок не является рисунком BMP, JPEG или PNG и не выгружается")});
+        else
+            ++result.pictures;
+    }
+    result.questions = questions;
     return result;
+}
+
+int writeFiles(const Result& result, const QString& filePath)
+{
+    const int pictures = PictureFolder::write(PictureFolder::forFile(filePath), result.questions);
+    QSaveFile out(filePath);
+    if (!out.open(QIODevice::WriteOnly) || out.write(result.bytes) != result.bytes.size() || !out.commit())
+        throw zorvek::Error(QStringLiteral("Не удалось записать файл «%1»: %2.")
+                                .arg(QDir::toNativeSeparators(filePath), out.errorString()));
+    return pictures;
 }
 
 } // namespace SectionExport

@@ -1,16 +1,19 @@
 #include "editor/import/SectionImport.h"
 
 #include "core/Categories.h"
+#include "core/RussianPlural.h"
 #include "core/import/QuestionFileParser.h"
 #include "data/Db.h"
 #include "data/Schema.h"
 #include "data/TfrmADODataModule.h"
+#include "editor/import/PictureFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <algorithm>
 
 using QuestionFile::Question;
 
@@ -37,10 +40,10 @@ void requireSection(const QString& sectionTable)
 
 QString insertStatement(const QString& sectionTable)
 {
-    // Индекс is left to the engine (1, 2, 3 … in a new table); Фото stays empty.
+    // Индекс is left to the engine (1, 2, 3 … in a new table).
     return QStringLiteral("Insert Into ") + sectionTable +
-           QStringLiteral(" (Вопрос, Ответ_1, Верно_Неверно_1, Ответ_2, Верно_Неверно_2, Ответ_3, "
-                          "Верно_Неверно_3, Количество_ответов) Values (?, ?, ?, ?, ?, ?, ?, ?)");
+           QStringLiteral(" (Вопрос, Фото, Ответ_1, Верно_Неверно_1, Ответ_2, Верно_Неверно_2, Ответ_3, "
+                          "Верно_Неверно_3, Количество_ответов) Values (?, ?, ?, ?, ?, ?, ?, ?, ?)");
 }
 
 void bindQuestion(QSqlQuery& insert, const Question& q)
@@ -48,14 +51,17 @@ void bindQuestion(QSqlQuery& insert, const Question& q)
     const bool three = q.answerCount == 3;
     const QVariant none(QMetaType::fromType<QString>());
     insert.bindValue(0, q.text);
-    insert.bindValue(1, q.answers[0].text);
-    insert.bindValue(2, q.answers[0].flag);
-    insert.bindValue(3, q.answers[1].text);
-    insert.bindValue(4, q.answers[1].flag);
+    // A question without a picture leaves Фото empty (NULL).
+    insert.bindValue(1,
+                     q.picture.isEmpty() ? QVariant(QMetaType::fromType<QByteArray>()) : QVariant(q.picture));
+    insert.bindValue(2, q.answers[0].text);
+    insert.bindValue(3, q.answers[0].flag);
+    insert.bindValue(4, q.answers[1].text);
+    insert.bindValue(5, q.answers[1].flag);
     // A two-answer question leaves the third answer's columns empty (NULL).
-    insert.bindValue(5, three ? QVariant(q.answers[2].text) : none);
-    insert.bindValue(6, three ? QVariant(q.answers[2].flag) : none);
-    insert.bindValue(7, three ? 3 : 2);
+    insert.bindValue(6, three ? QVariant(q.answers[2].text) : none);
+    insert.bindValue(7, three ? QVariant(q.answers[2].flag) : none);
+    insert.bindValue(8, three ? 3 : 2);
 }
 
 } // namespace
@@ -88,23 +94,85 @@ QuestionFile::ParseResult readFile(const QString& filePath, const QString& secti
     if (file.error() != QFileDevice::NoError)
         throw zorvek::Error(QStringLiteral("Не удалось прочитать файл «%1»: %2. Раздел не изменён.")
                                 .arg(shownPath(filePath), file.errorString()));
-    return QuestionFile::parseBytes(bytes, QuestionFile::sectionMarker(sectionTable));
+    QuestionFile::ParseResult parsed =
+        QuestionFile::parseBytes(bytes, QuestionFile::sectionMarker(sectionTable));
+    PictureFolder::read(PictureFolder::forFile(filePath), parsed.questions);
+    return parsed;
 }
 
-QString noQuestionsMessage(const QString& filePath, const QString& sectionTable)
+QString encodingNote(QuestionFile::Encoding encoding)
 {
-    return QStringLiteral("В файле «%1» не найдено ни одного вопроса раздела %2 (строки вопросов должны "
-                          "начинаться с «%3»). Раздел «%4» не изменён.")
-        .arg(shownPath(filePath), QString::number(Categories::sectionNumber(sectionTable)),
-             QuestionFile::sectionMarker(sectionTable), sectionTable);
+    return QStringLiteral("Файл прочитан в кодировке %1.").arg(QuestionFile::encodingName(encoding));
+}
+
+QString noQuestionsMessage(const QString& filePath, const QString& sectionTable,
+                           const QuestionFile::ParseResult& parsed)
+{
+    QString text =
+        QStringLiteral("В файле «%1» не найдено ни одного вопроса раздела %2. Раздел «%3» не изменён.")
+            .arg(shownPath(filePath), QString::number(Categories::sectionNumber(sectionTable)), sectionTable);
+    for (const QString& why : QuestionFile::whyNoQuestions(parsed, QuestionFile::sectionMarker(sectionTable)))
+        text += QLatin1Char('\n') + why;
+    return text + QLatin1Char('\n') + encodingNote(parsed.encoding);
+}
+
+Pictures countPictures(const QSqlDatabase& bank, const QString& sectionTable,
+                       const QList<Question>& questions, const QString& filePath)
+{
+    requireSection(sectionTable);
+    Pictures p;
+    p.folder = filePath.isEmpty() ? QString() : PictureFolder::forFile(filePath);
+    if (Db::hasTable(bank, sectionTable))
+        p.now = Db::scalar(bank,
+                           QStringLiteral("Select Count(*) From ") + sectionTable +
+                               QStringLiteral(" Where Фото Is Not Null And length(Фото) > 0"),
+                           {}, 0)
+                    .toInt();
+    p.after = int(std::count_if(questions.cbegin(), questions.cend(),
+                                [](const Question& q) { return !q.picture.isEmpty(); }));
+    return p;
+}
+
+Pictures countPictures(TfrmADODataModule& dataModule, const QString& category, const QString& sectionTable,
+                       const QList<Question>& questions, const QString& filePath)
+{
+    requireSection(sectionTable);
+    dataModule.connectCategoryBank(category, TfrmADODataModule::dataFolder());
+    return countPictures(dataModule.ADOConnection, sectionTable, questions, filePath);
+}
+
+QString pictureLossMessage(const Pictures& p, const QString& sectionTable)
+{
+    const QString folder = QDir::toNativeSeparators(p.folder);
+    QString text =
+        QStringLiteral("В разделе «%1» сейчас %2").arg(sectionTable, RussianPlural::pictures(p.now));
+    if (p.after == 0 && !folder.isEmpty() && !QFileInfo(p.folder).isDir())
+        text +=
+            QStringLiteral(", а рядом с файлом нет папки рисунков «%1»: после загрузки рисунков в разделе не "
+                           "будет.")
+                .arg(folder);
+    else if (p.after == 0)
+        text +=
+            QStringLiteral(", а у загружаемых вопросов рисунков нет: после загрузки рисунков в разделе не "
+                           "будет.");
+    else
+        text += QStringLiteral(", а в папке «%1» — %2: после загрузки %3 будет потеряно.")
+                    .arg(folder, RussianPlural::pictures(p.after), RussianPlural::pictures(p.lost()));
+    return text;
 }
 
 bool replaceSection(const QSqlDatabase& bank, const QString& sectionTable, const QList<Question>& questions,
-                    const Progress& progress)
+                    const Progress& progress, bool dropPictures, const QString& filePath)
 {
     requireSection(sectionTable);
     const int total = int(questions.size());
     Db::Transaction tx(bank);
+    if (!dropPictures) {
+        const Pictures pictures = countPictures(bank, sectionTable, questions, filePath);
+        if (pictures.lost() > 0)
+            throw PictureLoss(pictureLossMessage(pictures, sectionTable) +
+                              QStringLiteral(" Раздел «%1» не изменён.").arg(sectionTable));
+    }
     Schema::recreateTable(bank, sectionTable, Schema::createQuestionTable(sectionTable));
 
     QSqlQuery insert(bank);
@@ -128,24 +196,28 @@ bool replaceSection(const QSqlDatabase& bank, const QString& sectionTable, const
 }
 
 int storeQuestions(TfrmADODataModule& dataModule, const QString& category, const QString& sectionTable,
-                   const QList<Question>& questions, const QString& filePath, const Progress& progress)
+                   const QuestionFile::ParseResult& parsed, const QString& filePath, const Progress& progress,
+                   bool dropPictures)
 {
     requireSection(sectionTable);
-    if (questions.isEmpty())
-        throw zorvek::Error(noQuestionsMessage(filePath, sectionTable));
+    if (parsed.questions.isEmpty())
+        throw zorvek::Error(noQuestionsMessage(filePath, sectionTable, parsed));
     dataModule.connectCategoryBank(category, TfrmADODataModule::dataFolder());
-    if (!replaceSection(dataModule.ADOConnection, sectionTable, questions, progress))
+    if (!replaceSection(dataModule.ADOConnection, sectionTable, parsed.questions, progress, dropPictures,
+                        filePath))
         return -1;
-    return int(questions.size());
+    return int(parsed.questions.size());
 }
 
 Result importFile(TfrmADODataModule& dataModule, const QString& category, const QString& sectionTable,
-                  const QString& filePath, const Progress& progress)
+                  const QString& filePath, const Progress& progress, bool dropPictures)
 {
-    QuestionFile::ParseResult parsed = readFile(filePath, sectionTable);
+    const QuestionFile::ParseResult parsed = readFile(filePath, sectionTable);
     Result result;
-    result.diagnostics = std::move(parsed.diagnostics);
-    result.stored = storeQuestions(dataModule, category, sectionTable, parsed.questions, filePath, progress);
+    result.diagnostics = parsed.diagnostics;
+    result.encoding = parsed.encoding;
+    result.stored =
+        storeQuestions(dataModule, category, sectionTable, parsed, filePath, progress, dropPictures);
     return result;
 }
 

@@ -50,10 +50,19 @@ int ExamFlow::nextUnanswered(int questionNumber) const
     return 0;
 }
 
+bool ExamFlow::hasThirdAnswer(int questionNumber) const
+{
+    const QVariant third = Db::scalar(m_dm.ADOConnection, QStringLiteral("Select Ответ_3 From Вопросы_ответы Where Индекс = ?"),
+                                      {questionNumber});
+    return !third.isNull() && !third.toString().trimmed().isEmpty();
+}
+
 void ExamFlow::confirm(int questionNumber, int answerNumber)
 {
     if (answerNumber < 1 || answerNumber > 3)
         throw zorvek::Error(QStringLiteral("Номер ответа должен быть от 1 до 3, а не %1.").arg(answerNumber));
+    if (answerNumber == 3 && !hasThirdAnswer(questionNumber))
+        throw zorvek::Error(QStringLiteral("У вопроса №%1 два ответа: ответ 3 выбрать нельзя.").arg(questionNumber));
     const QString n = QString::number(answerNumber);
     QSqlQuery q = Db::exec(m_dm.ADOConnection,
                            QStringLiteral("Select Вопрос, Ответ_") + n + QStringLiteral(", Верно_Неверно_") + n
@@ -79,6 +88,20 @@ void ExamFlow::confirm(int questionNumber, int answerNumber)
 
 ExamResult ExamFlow::grade()
 {
+    ExamCriteriaRow criteria;
+    criteria.category = Global::KategoriyaExamena;
+    criteria.thresholds = {Global::PorogOtlichno, Global::PorogKhorosho, Global::PorogUdovletvoritelno,
+                           Global::PorogNeudovletvoritelno};
+    Db::Transaction tx(m_dm.ADOConnectionGlb);
+    const ExamResult r = gradeRow(criteria);
+    tx.commit();
+    if (!m_dm.ADOGurnal->tableName().isEmpty())
+        m_dm.refresh(m_dm.ADOGurnal);
+    return r;
+}
+
+ExamResult ExamFlow::gradeRow(const ExamCriteriaRow& criteria)
+{
     const QSqlDatabase& db = m_dm.ADOConnectionGlb;
     ExamResult r;
     r.right = Db::scalar(db, QStringLiteral("Select Count(Верно_Неверно) as Ocenka From Ответы "
@@ -88,15 +111,39 @@ ExamResult ExamFlow::grade()
     r.questions = questionCount();
     r.wrong = r.questions - r.right;
     const QString previous = Db::scalar(db, QStringLiteral("Select Оценка From Журнал")).toString();
-    const ExamGrading::Thresholds t{Global::PorogOtlichno, Global::PorogKhorosho, Global::PorogUdovletvoritelno,
-                                    Global::PorogNeudovletvoritelno};
-    r.grade = ExamGrading::grade(r.right, t, previous);
-    updateJournal(QStringLiteral("Категория_специалиста = ?, Количество_вопросов = ?, Количество_верных_ответов = ?, "
-                                 "Количество_неверных_ответов = ?, Оценка = ?, Результат_проверки_знаний = ?"),
-                  {Global::KategoriyaExamena, r.questions, r.right, r.wrong,
-                   r.grade.ocenka.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(r.grade.ocenka),
-                   r.grade.result});
+    r.grade = ExamGrading::grade(r.right, criteria.thresholds, previous);
+    QSqlQuery q = Db::exec(db, QStringLiteral("Update Журнал Set Категория_специалиста = ?, Количество_вопросов = ?, "
+                                              "Количество_верных_ответов = ?, Количество_неверных_ответов = ?, "
+                                              "Оценка = ?, Результат_проверки_знаний = ?"),
+                           {criteria.category, r.questions, r.right, r.wrong,
+                            r.grade.ocenka.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(r.grade.ocenka),
+                            r.grade.result});
+    if (q.numRowsAffected() < 1)
+        throw zorvek::Error(QStringLiteral("В таблице «Журнал» нет строки текущего экзамена. Начните экзамен заново."));
+    if (Db::hasTable(db, Schema::ExamStage))
+        writeStage(ExamProgress::Stage::Graded);
     return r;
+}
+
+void ExamFlow::enterRow(const QVariant& workerCode)
+{
+    const QSqlDatabase& db = m_dm.ADOConnectionGlb;
+    QSqlQuery row = Db::exec(db, QStringLiteral("Select ФИО, Категория_специалиста, Результат_проверки_знаний From Журнал"));
+    if (!row.next() || row.value(2).toString().trimmed().isEmpty())
+        throw zorvek::Error(QStringLiteral("Экзамен не оценён: выполните команду «Просмотр» перед записью в журнал."));
+    const QVariantList worker{row.value(0), row.value(1)};
+    row.finish();
+    Db::exec(db, QStringLiteral("Insert InTo Журнал_All Select * From Журнал"));
+    if (!workerCode.isNull())
+        Db::exec(db, QStringLiteral("Update Персонал Set Дата_сдачи_экзамена = (Select Дата_проверки From Журнал) "
+                                    "Where Код = ?"),
+                 {workerCode});
+    else
+        Db::exec(db, QStringLiteral("Update Персонал Set Дата_сдачи_экзамена = (Select Дата_проверки From Журнал) "
+                                    "Where Фамилия_Имя_Отчество = ? And Категория_специалиста = ?"),
+                 worker);
+    if (Db::hasTable(db, Schema::ExamStage))
+        writeStage(ExamProgress::Stage::Entered);
 }
 
 void ExamFlow::finish(const QString& resultText)
@@ -106,20 +153,7 @@ void ExamFlow::finish(const QString& resultText)
     Db::Transaction tx(db);
     if (!resultText.isNull())
         Db::exec(db, QStringLiteral("Update Журнал Set Результат_проверки_знаний = ?"), {resultText});
-    QSqlQuery row = Db::exec(db, QStringLiteral("Select ФИО, Категория_специалиста, Результат_проверки_знаний From Журнал"));
-    if (!row.next() || row.value(2).toString().trimmed().isEmpty())
-        throw zorvek::Error(QStringLiteral("Экзамен не оценён: выполните команду «Просмотр» перед записью в журнал."));
-    const QVariantList worker{row.value(0), row.value(1)};
-    row.finish();
-    Db::exec(db, QStringLiteral("Insert InTo Журнал_All Select * From Журнал"));
-    if (m_workerCode >= 0)
-        Db::exec(db, QStringLiteral("Update Персонал Set Дата_сдачи_экзамена = (Select Дата_проверки From Журнал) "
-                                    "Where Код = ?"),
-                 {m_workerCode});
-    else
-        Db::exec(db, QStringLiteral("Update Персонал Set Дата_сдачи_экзамена = (Select Дата_проверки From Журнал) "
-                                    "Where Фамилия_Имя_Отчество = ? And Категория_специалиста = ?"),
-                 worker);
+    enterRow(m_workerCode >= 0 ? QVariant(m_workerCode) : QVariant());
     tx.commit();
     Global::ExamCancelled = 1;
 }

@@ -1,4 +1,4 @@
-// The journal row's start and the search for a graded row that never reached Журнал_All.
+// The journal row's start and its values.
 #include "exam/flow/ExamFlow.h"
 
 #include "core/Clock.h"
@@ -8,22 +8,6 @@
 #include "data/Schema.h"
 #include "data/TfrmADODataModule.h"
 
-namespace {
-
-// A graded Журнал row (J) with no equal row in Журнал_All (A); columns compared null-safely, in
-// words both engines accept.
-QString unsavedGradedRowCondition()
-{
-    QStringList equal;
-    for (const QString& c : Schema::journalColumns())
-        equal << QStringLiteral("(A.%1 = J.%1 Or (A.%1 Is Null And J.%1 Is Null))").arg(c);
-    return QStringLiteral(" Where Coalesce(Trim(J.Результат_проверки_знаний), '') <> ''"
-                          " And Not Exists (Select 1 From Журнал_All A Where ")
-           + equal.join(QStringLiteral(" And ")) + QStringLiteral(")");
-}
-
-} // namespace
-
 ExamFlow::ExamFlow(TfrmADODataModule& dataModule) : m_dm(dataModule) {}
 
 QString ExamFlow::start()
@@ -31,34 +15,20 @@ QString ExamFlow::start()
     Global::RegimRaboty = Global::RegimExam;
     Global::ExamCancelled = 0;
     m_workerCode = -1;
+    m_started = false;
     const QSqlDatabase& db = m_dm.ADOConnectionGlb;
     m_dm.ADOGurnal->clear();
+    Schema::ensureTable(db, Schema::ExamStage, Schema::createExamStage());
 
-    QString message;
+    const QString message = takeUpLeftExam();
     Db::Transaction tx(db);
-    QSqlQuery lost = Db::exec(db, QStringLiteral("Select J.ФИО, J.Дата_проверки, J.Категория_специалиста From Журнал J")
-                                      + unsavedGradedRowCondition());
-    QStringList names;
-    QList<std::pair<QVariant, QVariant>> workers;
-    while (lost.next()) {
-        names << QStringLiteral("«%1» от %2").arg(lost.value(0).toString(), Dates::storageToText(lost.value(1)));
-        workers.append({lost.value(0), lost.value(2)});
-    }
-    lost.finish();
-    if (!names.isEmpty()) {
-        Db::exec(db, QStringLiteral("Insert InTo Журнал_All Select J.* From Журнал J") + unsavedGradedRowCondition());
-        // The date of the exam goes to the worker's record together with the result.
-        for (const auto& w : workers)
-            Db::exec(db, QStringLiteral("Update Персонал Set Дата_сдачи_экзамена = (Select Max(Дата_проверки) From Журнал) "
-                                        "Where Фамилия_Имя_Отчество = ? And Категория_специалиста = ?"),
-                     {w.first, w.second});
-        message = QStringLiteral("Результат прошлого экзамена (%1) не был записан в журнал проверки знаний: "
-                                 "программа была закрыта до команды «Выход».\rРезультат записан в журнал сейчас.")
-                      .arg(names.join(QStringLiteral(", ")));
-    }
     Db::exec(db, QStringLiteral("Delete From Журнал"));
     Db::exec(db, QStringLiteral("Insert Into Журнал (Дата_проверки) Values (?)"), {Dates::toStorage(Clock::today())});
+    Db::exec(db, QStringLiteral("Delete From Состояние_экзамена"));
+    Db::exec(db, QStringLiteral("Insert Into Состояние_экзамена (Стадия) Values (?)"),
+             {ExamProgress::toText(ExamProgress::Stage::Registration)});
     tx.commit();
+    m_started = true;
     m_dm.openTable(m_dm.ADOGurnal, Schema::Gurnal);
     return message;
 }

@@ -4,7 +4,10 @@
 // Failures are thrown as zorvek::Error (DbError for the engine's).
 #include "core/Error.h"
 #include "core/exam/ExamGrading.h"
+#include "core/exam/ExamProgress.h"
 #include "core/exam/ExamRegistration.h"
+
+#include <array>
 
 #include <QList>
 #include <QSet>
@@ -26,6 +29,14 @@ struct DrawnQuestion {
     int index = 0;     // its Индекс in the section table
 };
 
+// A category's row of Критерии_оценки as the exam uses it.
+struct ExamCriteriaRow {
+    QString category;                 // as asked for (KategoriyaExamena)
+    quint8 questionCount = 0;         // Кол_вопросов
+    std::array<quint8, 10> quota{};   // По_разделу_1 .. По_разделу_9, indexed 1..9
+    ExamGrading::Thresholds thresholds;
+};
+
 struct ExamResult {
     int questions = 0;
     int right = 0;
@@ -40,10 +51,18 @@ public:
 
     TfrmADODataModule& dataModule() const { return m_dm; }
 
-    // Start of the sequence: exam mode, ExamCancelled cleared, a graded journal row that never
-    // reached Журнал_All appended there first, Журнал emptied and today's row appended (one
-    // transaction). Returns the operator's message about a recovered row; empty when none.
+    // Start of the sequence: exam mode and ExamCancelled cleared; the exam the program left
+    // unfinished taken up first (graded, then entered in Журнал_All, when every question has its
+    // confirmed answer; entered when graded); then Журнал emptied and today's row appended, its
+    // stage "регистрация" (one transaction). Returns the operator's message about the exam taken
+    // up (whose it was, what was done); empty when there was none.
     QString start();
+    // The examinee left before the last answer (or the exam could not go ahead): the next start
+    // has nothing to take up.
+    void abandon();
+    // The stage recorded for the journal row's exam, and whose exam it is ("«ФИО» от дд.мм.гггг").
+    ExamProgress::Stage recordedStage() const;
+    QString recordedExaminee() const;
 
     // "Выбор": copies the worker whose Код is `code` into the journal row with today's date, the
     // next-check date and the previous check. Throws when there is no such worker.
@@ -65,8 +84,11 @@ public:
     // shown to the operator (ExamCancelled is then set). Does nothing while ExamCancelled is set.
     QString acceptRegistration();
     // Loads the criteria of a category into the shared state (trimmed match); false when the
-    // category has no row in Критерии_оценки. Throws when a value is outside 0..255.
+    // category has no row in Критерии_оценки. Throws when a value is outside 0..255, or a question
+    // count or threshold is empty (an empty section quota counts as 0).
     bool loadCriteria(const QString& category);
+    // The same row without touching the shared state; false when the category has none.
+    bool readCriteria(const QString& category, ExamCriteriaRow* row) const;
 
     // ExamenationExe: checks the quotas, draws each section's quota among its eligible questions,
     // fills Вопросы_ответы (numbered 1..total section by section) and re-creates Ответы. Opens
@@ -81,19 +103,31 @@ public:
     bool isComplete() const;
     // The first unanswered question after `questionNumber` (wrapping round); 0 when none is left.
     int nextUnanswered(int questionNumber) const;
+    // Whether a question of the exam has a third answer (an empty one is none).
+    bool hasThirdAnswer(int questionNumber) const;
     // Records answer 1..3 to a question as one Ответы row, committed before it returns. A question
-    // already answered is refused with an error.
+    // already answered, and answer 3 of a question with two answers, are refused with an error.
     void confirm(int questionNumber, int answerNumber);
 
-    // "Просмотр": counts the right answers, grades and writes the journal row.
+    // "Просмотр": counts the right answers, grades and writes the journal row (stage "оценён").
     ExamResult grade();
     // "Выход" after the results: appends the journal row to Журнал_All and writes the worker's
-    // Дата_сдачи_экзамена, in one transaction. `resultText`, when not null, replaces the result.
+    // Дата_сдачи_экзамена, in one transaction (stage "записан"). `resultText`, when not null,
+    // replaces the result.
     void finish(const QString& resultText = QString());
 
 private:
     void updateJournal(const QString& assignments, const QVariantList& values);
+    // Counts the right answers of Ответы and grades them against `criteria`; writes the journal
+    // row and the stage "оценён" inside the caller's transaction.
+    ExamResult gradeRow(const ExamCriteriaRow& criteria);
+    // Appends the journal row to Журнал_All and dates the worker's record, inside the caller's
+    // transaction; the stage becomes "записан".
+    void enterRow(const QVariant& workerCode);
+    void writeStage(ExamProgress::Stage stage);
+    QString takeUpLeftExam();
 
     TfrmADODataModule& m_dm;
     int m_workerCode = -1;
+    bool m_started = false;   // start() ran on this flow: its stages are recorded
 };

@@ -6,6 +6,7 @@
 #include "core/Clock.h"
 #include "core/Dates.h"
 #include "core/Global.h"
+#include "core/exam/ExamCriteria.h"
 #include "data/Db.h"
 #include "data/Schema.h"
 #include "data/TfrmADODataModule.h"
@@ -37,20 +38,25 @@ Completeness ExamFlow::registerWorker(int code)
                                  "Дата_проверки = ?, Дата_следующей_проверки = ?, Дата_предыдущей_проверки = ?"),
                   values);
     m_workerCode = code;
+    if (m_started) {
+        Db::Transaction tx(db);
+        Db::exec(db, QStringLiteral("Update Состояние_экзамена Set Код_работника = ?"), {code});
+        tx.commit();
+    }
     return check(journalRow());
 }
 
 bool ExamFlow::setReason(const QString& reason)
 {
+    if (!isReason(reason))
+        throw zorvek::Error(unknownReasonMessage(reason));
     const Row row = journalRow();
     if (reason == ReasonPervichnaya)
         updateJournal(QStringLiteral("Причина_проверки_знаний = ?, Дата_предыдущей_проверки = ?"),
                       {reason, QVariant(QMetaType::fromType<QString>())});
-    else if (reason == ReasonPeriodicheskaya || reason == ReasonVneocherednaya)
+    else
         updateJournal(QStringLiteral("Причина_проверки_знаний = ?, Дата_предыдущей_проверки = ?"),
                       {reason, previousCheck(row.fio)});
-    else
-        updateJournal(QStringLiteral("Причина_проверки_знаний = ?"), {reason});
     return canBegin(journalRow());
 }
 
@@ -79,7 +85,7 @@ QString ExamFlow::acceptRegistration()
     return QString();
 }
 
-bool ExamFlow::loadCriteria(const QString& category)
+bool ExamFlow::readCriteria(const QString& category, ExamCriteriaRow* criteria) const
 {
     QSqlQuery q = Db::exec(m_dm.ADOConnectionGlb, QStringLiteral("Select * From Критерии_оценки Order By Индекс"));
     const QString wanted = category.trimmed();
@@ -88,23 +94,40 @@ bool ExamFlow::loadCriteria(const QString& category)
         if (rec.value(QStringLiteral("Категория_специалиста")).toString().trimmed() != wanted)
             continue;
         auto byte = [&](const QString& column) -> quint8 {
-            bool ok = false;
-            const int v = rec.value(column).toInt(&ok);
-            if (!ok || v < 0 || v > 255)
-                throw zorvek::Error(QStringLiteral("В таблице «Критерии_оценки» для категории «%1» значение %2 = «%3» "
-                                                   "должно быть целым числом от 0 до 255.")
-                                        .arg(category, column, rec.value(column).toString()));
-            return quint8(v);
+            if (rec.indexOf(column) < 0)
+                throw zorvek::Error(QStringLiteral("В таблице «Критерии_оценки» нет столбца «%1».").arg(column));
+            const ExamCriteria::Cell cell = ExamCriteria::read(category, column, rec.value(column));
+            if (!cell.error.isEmpty())
+                throw zorvek::Error(cell.error);
+            return cell.value;
         };
-        Global::KolVoprosov = byte(QStringLiteral("Кол_вопросов"));
+        ExamCriteriaRow row;
+        row.category = category;
+        row.questionCount = byte(QStringLiteral("Кол_вопросов"));
         for (int s = 1; s <= 9; ++s)
-            Global::KolVoprosovRazdel[s] = byte(QStringLiteral("По_разделу_%1").arg(s));
-        Global::PorogOtlichno = byte(QStringLiteral("Отлично"));
-        Global::PorogKhorosho = byte(QStringLiteral("Хорошо"));
-        Global::PorogUdovletvoritelno = byte(QStringLiteral("Удовлетворительно"));
-        Global::PorogNeudovletvoritelno = byte(QStringLiteral("Неудовлетворительно"));
-        Global::KategoriyaExamena = category;
+            row.quota[s] = byte(QStringLiteral("По_разделу_%1").arg(s));
+        row.thresholds.otlichno = byte(QStringLiteral("Отлично"));
+        row.thresholds.khorosho = byte(QStringLiteral("Хорошо"));
+        row.thresholds.udovletvoritelno = byte(QStringLiteral("Удовлетворительно"));
+        row.thresholds.neudovletvoritelno = byte(QStringLiteral("Неудовлетворительно"));
+        *criteria = row;
         return true;
     }
     return false;
+}
+
+bool ExamFlow::loadCriteria(const QString& category)
+{
+    ExamCriteriaRow row;
+    if (!readCriteria(category, &row))
+        return false;
+    Global::KolVoprosov = row.questionCount;
+    for (int s = 1; s <= 9; ++s)
+        Global::KolVoprosovRazdel[s] = row.quota[s];
+    Global::PorogOtlichno = quint8(row.thresholds.otlichno);
+    Global::PorogKhorosho = quint8(row.thresholds.khorosho);
+    Global::PorogUdovletvoritelno = quint8(row.thresholds.udovletvoritelno);
+    Global::PorogNeudovletvoritelno = quint8(row.thresholds.neudovletvoritelno);
+    Global::KategoriyaExamena = category;
+    return true;
 }

@@ -155,6 +155,9 @@ QList<DrawnQuestion> ExamFlow::prepare()
     try {
         Db::Transaction tx(main);
         Schema::recreateTable(main, Schema::Otvety, Schema::createOtvety());
+        // From here on the exam is the program's to finish: a crash leaves it to the next start.
+        if (m_started)
+            writeStage(ExamProgress::Stage::Answering);
         tx.commit();
     } catch (const zorvek::Error& e) {
         Global::ExamCancelled = 1;

@@ -1,6 +1,7 @@
 #include "print/docx/DocxPackage.h"
 
 #include "core/Error.h"
+#include "print/docx/WriteCause.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -228,27 +229,55 @@ void Package::write(QIODevice& out, const QString& replacedPart, const DeflatedP
         fail(QStringLiteral("оглавление архива не записывается."));
 }
 
+namespace {
+
+[[noreturn]] void cannotWrite(const QString& path, const QString& why)
+{
+    throw zorvek::Error(QStringLiteral("Не удалось записать документ ") + shown(path) + QStringLiteral(": ") +
+                        why + (why.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".")));
+}
+
+// Opens the file that replaces `path` once committed; refuses what stands in the way first.
+void openForSaving(QSaveFile& file, const QString& path)
+{
+    const QString obstacle = writeObstacle(path);
+    if (!obstacle.isEmpty())
+        cannotWrite(path, obstacle);
+    if (!file.open(QIODevice::WriteOnly))
+        cannotWrite(path, writeFailureCause(path, file.error()));
+}
+
+void commit(QSaveFile& file, const QString& path)
+{
+    if (!file.commit())
+        cannotWrite(path, writeFailureCause(path, file.error()));
+}
+
+} // namespace
+
 void Package::save(const QString& path, const QString& replacedPart, const DeflatedPiece& content) const
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw zorvek::Error(QStringLiteral("Не удалось записать документ ") + shown(path) +
-                            QStringLiteral(": ") + file.errorString());
-    write(file, replacedPart, content);
-    if (!file.commit())
-        throw zorvek::Error(QStringLiteral("Не удалось записать документ ") + shown(path) +
-                            QStringLiteral(": ") + file.errorString());
+    openForSaving(file, path);
+    try {
+        write(file, replacedPart, content);
+    } catch (const zorvek::Error&) {
+        if (file.error() != QFileDevice::NoError || !diskProblem(path).isEmpty())
+            cannotWrite(path, writeFailureCause(path, file.error()));
+        throw;
+    }
+    commit(file, path);
 }
 
 void saveNewPackage(const QString& path, const QList<QPair<QString, QByteArray>>& parts)
 {
-    const auto fail = [&](const QString& why) {
-        throw zorvek::Error(QStringLiteral("Не удалось записать документ ") + shown(path) +
-                            QStringLiteral(": ") + why);
-    };
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        fail(file.errorString());
+    const auto fail = [&](const QString& why) {
+        cannotWrite(path, file.error() != QFileDevice::NoError || !diskProblem(path).isEmpty()
+                              ? writeFailureCause(path, file.error())
+                              : why);
+    };
+    openForSaving(file, path);
     QuaZip zip(&file);
     zip.setAutoClose(false);
     zip.setUtf8Enabled(true);
@@ -263,8 +292,9 @@ void saveNewPackage(const QString& path, const QList<QPair<QString, QByteArray>>
             fail(QStringLiteral("часть ") + name + QStringLiteral(" не записывается."));
     }
     zip.close();
-    if (zip.getZipError() != ZIP_OK || !file.commit())
-        fail(file.errorString());
+    if (zip.getZipError() != ZIP_OK)
+        fail(writeFailureCause(path, file.error()));
+    commit(file, path);
 }
 
 } // namespace Docx

@@ -46,6 +46,20 @@ void dropParagraphIds(pugi::xml_node node, const WordNames& n)
     }
 }
 
+bool dropKeepWithNext(pugi::xml_node row, const WordNames& n)
+{
+    const std::string keepNext = n.q("keepNext");
+    bool dropped = false;
+    for (pugi::xml_node tc = row.child(n.tc.c_str()); tc; tc = tc.next_sibling(n.tc.c_str())) {
+        for (pugi::xml_node p = tc.child(n.p.c_str()); p; p = p.next_sibling(n.p.c_str())) {
+            pugi::xml_node pPr = p.child(n.pPr.c_str());
+            while (pPr && pPr.remove_child(keepNext.c_str()))
+                dropped = true;
+        }
+    }
+    return dropped;
+}
+
 TableRows::TableRows(pugi::xml_node table, const WordNames& names) : n(names), m_table(table)
 {
     for (pugi::xml_node r = table.first_child(); r; r = r.next_sibling()) {
@@ -133,18 +147,26 @@ void TableRows::makeRowPattern()
     if (cells == 0)
         throw zorvek::Error(QStringLiteral("в последней строке таблицы нет ячеек, строку добавить нельзя."));
 
-    StringWriter writer;
-    row.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
     const std::string mark = "<!--" + cellMark + "-->";
-    size_t from = 0;
-    for (;;) {
-        const size_t at = writer.text.find(mark, from);
-        if (at == std::string::npos)
-            break;
-        m_pieces.push_back(writer.text.substr(from, at - from));
-        from = at + mark.size();
+    const auto cut = [&](std::vector<std::string>& pieces) {
+        StringWriter writer;
+        row.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
+        size_t from = 0;
+        for (;;) {
+            const size_t at = writer.text.find(mark, from);
+            if (at == std::string::npos)
+                break;
+            pieces.push_back(writer.text.substr(from, at - from));
+            from = at + mark.size();
+        }
+        pieces.push_back(writer.text.substr(from));
+    };
+    pugi::xml_document probe;
+    if (dropKeepWithNext(probe.append_copy(row), n)) {
+        cut(m_keepPieces);
+        dropKeepWithNext(row, n);
     }
-    m_pieces.push_back(writer.text.substr(from));
+    cut(m_pieces);
 }
 
 void TableRows::addRow()
@@ -158,39 +180,45 @@ void TableRows::addRow()
         cell.clear();
     m_hasOpen = true;
     ++m_addedCount;
+    // The template's last row is no longer one of the last two.
+    if (m_addedCount == 2 && !m_keepPieces.empty())
+        dropKeepWithNext(m_rows.back(), n);
 }
 
-void TableRows::assembleOpenRow(std::string& out, std::vector<quint32>* ends) const
+void TableRows::assembleOpenRow(const std::vector<std::string>& pieces, std::string& out,
+                                std::vector<quint32>* ends) const
 {
     const size_t start = out.size();
     for (size_t c = 0; c < m_open.size(); ++c) {
-        out += m_pieces[c];
+        out += pieces[c];
         out += m_open[c];
         if (ends)
             ends->push_back(quint32(out.size() - start));
     }
-    out += m_pieces.back();
+    out += pieces.back();
 }
 
 void TableRows::closeOpenRow()
 {
     m_rowBuffer.clear();
-    assembleOpenRow(m_rowBuffer, &m_cellEnds);
-    if (m_compressing) {
+    assembleOpenRow(m_pieces, m_rowBuffer, &m_cellEnds);
+    // While compressing, m_added holds only the row completed last: it is compressed once the
+    // next one is complete.
+    if (m_compressing && !m_added.empty()) {
         if (!m_compressed)
             m_compressed = std::make_unique<DeflateStream>();
-        m_compressed->write(m_rowBuffer);
-        m_compressedLengths.push_back(quint32(m_rowBuffer.size()));
+        m_compressed->write(m_added.front());
+        m_compressedLengths.push_back(quint32(m_added.front().size()));
         ++m_compressedCount;
-    } else {
-        m_added.push_back(m_rowBuffer);
+        m_added.clear();
     }
+    m_added.push_back(m_rowBuffer);
     m_hasOpen = false;
 }
 
 void TableRows::restoreCompressedRows()
 {
-    const std::string text = m_compressed->inflated();
+    const std::string text = m_compressed ? m_compressed->inflated() : std::string();
     std::vector<std::string> rows;
     rows.reserve(m_compressedLengths.size() + m_added.size());
     size_t at = 0;
@@ -227,13 +255,33 @@ void TableRows::insertIntoAddedCell(int row, int cell, size_t offset, const std:
         ends[c] += quint32(runXml.size());
 }
 
+void TableRows::appendTextRows(std::string& out) const
+{
+    const bool keep = !m_keepPieces.empty();
+    for (size_t i = 0; i < m_added.size(); ++i) {
+        if (!keep || i + 1 < m_added.size()) {
+            out += m_added[i];
+            continue;
+        }
+        // The row before the open one: its cells' texts put into the pattern with the marks.
+        const std::string& row = m_added[i];
+        const size_t cells = m_pieces.size() - 1;
+        const quint32* ends = m_cellEnds.data() + (size_t(m_compressedCount) + i) * cells;
+        for (size_t c = 0; c < cells; ++c) {
+            const size_t start = c == 0 ? m_pieces[0].size() : ends[c - 1] + m_pieces[c].size();
+            out += m_keepPieces[c];
+            out.append(row, start, ends[c] - start);
+        }
+        out += m_keepPieces.back();
+    }
+    if (m_hasOpen)
+        assembleOpenRow(keep ? m_keepPieces : m_pieces, out, nullptr);
+}
+
 std::string TableRows::addedRowsText() const
 {
     std::string text = m_compressed ? m_compressed->inflated() : std::string();
-    for (const std::string& row : m_added)
-        text += row;
-    if (m_hasOpen)
-        assembleOpenRow(text, nullptr);
+    appendTextRows(text);
     return text;
 }
 
@@ -241,10 +289,7 @@ DeflatedPiece TableRows::addedRowsPiece() const
 {
     DeflatedPiece piece = m_compressed ? m_compressed->piece() : DeflatedPiece();
     std::string rest;
-    for (const std::string& row : m_added)
-        rest += row;
-    if (m_hasOpen)
-        assembleOpenRow(rest, nullptr);
+    appendTextRows(rest);
     piece.append(deflatePiece(rest));
     return piece;
 }

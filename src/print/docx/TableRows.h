@@ -6,6 +6,11 @@
 // written. Typing only moves forward through added rows, so each row is compressed as soon as
 // the next one is added; should the cursor come back to a compressed row (through a bookmark
 // higher up in the table), the rows are restored as text.
+//
+// Keep-with-next marks (w:keepNext) in the paragraphs of the last row mean "the end of the
+// table stays on the page of what follows it" (a form's closing block with its signatures). As
+// the table grows, the marks move down with its end: only the last two rows carry them (like
+// widow control, so that no row is left alone at the top of a page), the rows above lose them.
 #include "print/docx/DeflateStream.h"
 #include "print/docx/WordXml.h"
 
@@ -35,7 +40,8 @@ public:
     pugi::xml_node templateCell(int row, int cell) const;
 
     // Adds a row past the last one: a copy of the last row with every cell holding one empty
-    // paragraph, cell and paragraph properties kept, bookmarks and paragraph ids left out.
+    // paragraph, cell and paragraph properties kept, bookmarks and paragraph ids left out (and
+    // keep-with-next marks moved down, see above).
     // Throws zorvek::Error when the last row has no cells.
     void addRow();
     // Inserts run XML into a cell of an added row, `offset` bytes behind the start of the
@@ -51,18 +57,26 @@ private:
     void makeRowPattern();
     void closeOpenRow();
     void restoreCompressedRows();
-    // The open row as XML text, appended to `out`; the cell ends (relative to the row) to `ends`.
-    void assembleOpenRow(std::string& out, std::vector<quint32>* ends) const;
+    // The open row as XML text made of `pieces`, appended to `out`; the cell ends (relative to
+    // the row) to `ends`.
+    void assembleOpenRow(const std::vector<std::string>& pieces, std::string& out,
+                         std::vector<quint32>* ends) const;
+    // The complete rows kept as text, the last of them with keep-with-next marks when the table
+    // has them; then the open row.
+    void appendTextRows(std::string& out) const;
 
     const WordNames& n;
     pugi::xml_node m_table;
     std::vector<pugi::xml_node> m_rows;
     // The emptied copy of the last row, cut at each cell's insertion point: pieces[0] cell 0
-    // pieces[1] cell 1 … pieces[cells].
+    // pieces[1] cell 1 … pieces[cells]. Without keep-with-next marks; m_keepPieces (empty when
+    // the last row has none) is the same row with them.
     std::vector<std::string> m_pieces;
+    std::vector<std::string> m_keepPieces;
     // Added rows, in order: rows 0 .. m_compressedCount-1 compressed in m_compressed
-    // (m_compressedLengths keeps their lengths); then complete rows as XML text in m_added (only
-    // once the rows had to be restored, see above); last the row still open for typing, whose cells
+    // (m_compressedLengths keeps their lengths); then complete rows as XML text in m_added (the
+    // row completed last, which may still be one of the last two, and every row once the rows had
+    // to be restored, see above); last the row still open for typing, whose cells
     // are kept apart in m_open (their buffers are reused from row to row). m_cellEnds holds, for
     // every complete row, where the text of each cell ends: the insertion points, row-major,
     // relative to the row.
@@ -81,5 +95,8 @@ private:
 // Removes from an element and its descendants what a copy must not repeat: w14:paraId and
 // w14:textId attributes.
 void dropParagraphIds(pugi::xml_node node, const WordNames& names);
+
+// Removes the keep-with-next marks of the paragraphs of a table row's cells; whether it had any.
+bool dropKeepWithNext(pugi::xml_node row, const WordNames& names);
 
 } // namespace Docx
