@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libqt6opengl6-dev qt6-charts-dev qt6-svg-dev
     qt6-translations-l10n libquazip1-qt6-dev libpugixml-dev libxlsxwriter-dev
     dpkg-dev xvfb xauth imagemagick
+    postgresql libpq-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -2,6 +2,7 @@
 
 #include "app/TfrmStart.h"
 #include "core/AppInfo.h"
+#include "core/server/ServerChoice.h"
 #include "ui/Messages.h"
 
 #include <QDir>
@@ -21,7 +22,10 @@ QString shown(const QString& folder)
 
 bool holdsMainDatabase(const QString& folder)
 {
-    return !folder.isEmpty() && QFileInfo(QDir(folder).filePath(AppInfo::MainDatabaseFile)).isFile();
+    // A folder whose server file names the shared server has its main database there.
+    return !folder.isEmpty()
+           && (QFileInfo(QDir(folder).filePath(AppInfo::MainDatabaseFile)).isFile()
+               || QFileInfo(QDir(folder).filePath(Server::FileName)).isFile());
 }
 
 QString dataArgument(const QStringList& arguments)
@@ -45,7 +49,8 @@ Decision decide(const QStringList& arguments, const QString& workingDirectory, c
         return {QString(), QStringLiteral("В папке «%1», указанной при запуске (--data), нет основной базы данных %2.")
                                .arg(shown(asked), AppInfo::MainDatabaseFile)};
     }
-    if (holdsMainDatabase(workingDirectory))
+    // On a server named on the command line the working directory serves for the documents.
+    if (holdsMainDatabase(workingDirectory) || Server::takeOptions(arguments.mid(1)).choice.onServer())
         return {QDir(workingDirectory).absolutePath(), QString()};
     const QString remembered = settings.value(RememberedKey).toString();
     if (remembered.isEmpty())

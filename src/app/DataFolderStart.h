@@ -17,7 +17,7 @@ namespace DataFolderStart {
 // The settings key of the folder chosen at an earlier start.
 inline const QString RememberedKey = QStringLiteral("dataFolder/last");
 
-// Whether `folder` holds the main database file.
+// Whether `folder` holds the main database file, or a server file naming the shared server.
 bool holdsMainDatabase(const QString& folder);
 
 // The value of "--data DIR" or "--data=DIR"; empty when not given.

@@ -1,6 +1,9 @@
 #include "app/Startup.h"
 
 #include "core/AppInfo.h"
+#include "core/server/ServerChoice.h"
+#include "data/TfrmADODataModule.h"
+#include "ui/Messages.h"
 
 #include <QApplication>
 #include <QFont>
@@ -29,6 +32,17 @@ void configureApplication(QApplication& app)
     if (qtTranslator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qtTranslator);
+}
+
+bool takeServerOptions()
+{
+    const Server::Options options = Server::takeOptions(QCoreApplication::arguments().mid(1));
+    if (!options.error.isEmpty()) {
+        Messages::error(nullptr, options.error);
+        return false;
+    }
+    TfrmADODataModule::setCommandLineServer(options.choice);
+    return true;
 }
 
 } // namespace Startup

@@ -13,6 +13,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     Startup::configureApplication(app);
+    if (!Startup::takeServerOptions())
+        return 2;
     if (!DataFolderStart::run(QCoreApplication::arguments()))
         return 0;
     TfrmClassificatorZorvek* mainWindow = Forms::createAll();

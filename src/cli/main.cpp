@@ -1,7 +1,10 @@
 // zorvek-cli: the program's headless commands, built on the same code as the windows.
-// Every command works in the current data folder (the working directory), as the program does.
+// Every command works in the current data folder (the working directory), as the program does, or
+// on the shared server that "--server" or the folder's server file names.
 #include "cli/CliCommand.h"
 #include "core/Error.h"
+#include "core/server/ServerChoice.h"
+#include "data/TfrmADODataModule.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +18,9 @@ int usage()
     Cli::err() << "Использование: zorvek-cli <команда> [параметры]\n\nКоманды:\n";
     for (const Cli::Command& c : Cli::all())
         Cli::err() << "  " << c.usage << "\n      " << c.summary << "\n";
+    Cli::err() << "\nОбщий сервер (у любой команды, в любом месте строки):\n"
+                  "  --server СТРОКА   строка подключения libpq: service=zorvek или host=… dbname=… user=…\n"
+                  "  --station ИМЯ     имя станции (рабочего места) на сервере\n";
     Cli::err().flush();
     return 2;
 }
@@ -34,7 +40,12 @@ int main(int argc, char* argv[])
         qputenv("XDG_RUNTIME_DIR", runtime);
     }
     QGuiApplication app(argc, argv);
-    QStringList args = QCoreApplication::arguments().mid(1);
+    // The shared server's options may stand anywhere, before or after the command.
+    const Server::Options server = Server::takeOptions(QCoreApplication::arguments().mid(1));
+    if (!server.error.isEmpty())
+        return Cli::fail(server.error);
+    TfrmADODataModule::setCommandLineServer(server.choice);
+    QStringList args = server.rest;
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("help"))
         return usage();
     const Cli::Command* command = Cli::find(args.first());

@@ -1,10 +1,13 @@
 #include "data/Db.h"
 
+#include "data/DbServer.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <algorithm>
 
 namespace Db {
 
@@ -16,6 +19,13 @@ QString shownPath(const QString& filePath)
 }
 
 } // namespace
+
+QString location(const QSqlDatabase& db)
+{
+    if (SqlDialect::engineOf(db) == SqlDialect::Engine::Postgres)
+        return serverLocation(db);
+    return QStringLiteral("Файл: ") + shownPath(db.databaseName());
+}
 
 QString checkDatabaseFile(const QString& filePath)
 {
@@ -80,11 +90,17 @@ void openDatabaseFile(QSqlDatabase& db, const QString& filePath)
 QSqlQuery exec(const QSqlDatabase& db, const QString& sql, const QVariantList& values)
 {
     if (!db.isOpen())
-        throw DbError(QStringLiteral("Нет соединения с базой данных «%1».").arg(db.databaseName()));
+        throw DbError(QStringLiteral("Нет соединения с базой данных «%1».").arg(location(db)));
     QSqlQuery query(db);
-    const QString text = SqlDialect::translate(sql, SqlDialect::engineOf(db));
-    // The message names the file, so the user knows which file is wrong.
-    auto context = [&]() -> QString { return QStringLiteral("Файл: ") + shownPath(db.databaseName()); };
+    const SqlDialect::Engine engine = SqlDialect::engineOf(db);
+    const QString text = SqlDialect::translate(sql, engine);
+    // The message names the file (or the server's schema), so the user knows which one is wrong.
+    auto context = [&]() -> QString { return location(db); };
+    if (engine == SqlDialect::Engine::Postgres && values.isEmpty()) {
+        if (!query.exec(text))
+            throw DbError::fromSqlError(query.lastError(), context());
+        return query;
+    }
     if (!query.prepare(text))
         throw DbError::fromSqlError(query.lastError(), context());
     for (const QVariant& v : values)
@@ -104,6 +120,8 @@ QVariant scalar(const QSqlDatabase& db, const QString& sql, const QVariantList& 
 
 QStringList tableNames(const QSqlDatabase& db)
 {
+    if (SqlDialect::engineOf(db) == SqlDialect::Engine::Postgres)
+        return serverTableNames(db);
     // The driver lists no tables of a file another program holds locked, without a word: asking
     // the engine first reports the lock ("busy") instead of tables that seem to be missing.
     if (db.isOpen() && SqlDialect::engineOf(db) == SqlDialect::Engine::Sqlite)
@@ -119,13 +137,17 @@ QStringList tableNames(const QSqlDatabase& db)
 
 bool hasTable(const QSqlDatabase& db, const QString& name)
 {
-    return tableNames(db).contains(name, Qt::CaseSensitive);
+    const SqlDialect::Engine engine = SqlDialect::engineOf(db);
+    const QString wanted = SqlDialect::storedName(name, engine);
+    const QStringList names = tableNames(db);
+    return std::any_of(names.cbegin(), names.cend(),
+                       [&](const QString& n) { return SqlDialect::storedName(n, engine) == wanted; });
 }
 
 QStringList columnNames(const QSqlDatabase& db, const QString& table)
 {
     QStringList names;
-    const QSqlRecord rec = db.record(table);
+    const QSqlRecord rec = db.record(SqlDialect::storedName(table, SqlDialect::engineOf(db)));
     for (int i = 0; i < rec.count(); ++i)
         names << rec.fieldName(i);
     return names;
@@ -135,11 +157,13 @@ Transaction::Transaction(const QSqlDatabase& db) : m_db(db)
 {
     exec(m_db, SqlDialect::beginWrite(SqlDialect::engineOf(m_db)));
     m_active = true;
+    markTransaction(m_db, true);
 }
 
 Transaction::~Transaction()
 {
     if (m_active) {
+        markTransaction(m_db, false);
         QSqlQuery q(m_db);
         q.exec(QStringLiteral("ROLLBACK"));
     }
@@ -151,6 +175,7 @@ void Transaction::commit()
         return;
     exec(m_db, QStringLiteral("COMMIT"));
     m_active = false;
+    markTransaction(m_db, false);
 }
 
 void Transaction::rollback()
@@ -158,6 +183,7 @@ void Transaction::rollback()
     if (!m_active)
         return;
     m_active = false;
+    markTransaction(m_db, false);
     exec(m_db, QStringLiteral("ROLLBACK"));
 }
 

@@ -2,6 +2,9 @@
 
 #include "data/Db.h"
 
+#include <functional>
+#include <optional>
+
 namespace Schema {
 
 QString createOtvety()
@@ -82,7 +85,7 @@ QString createJournal(const QString& name)
 
 } // namespace
 
-QStringList mainDatabaseStatements()
+QList<TableStatement> mainDatabaseTables()
 {
     QString criterii = QStringLiteral("Create Table ") + Criterii
                        + QStringLiteral("( Индекс Int Not Null Primary Key, Категория_специалиста VarChar(255), "
@@ -92,50 +95,119 @@ QStringList mainDatabaseStatements()
     criterii += QStringLiteral(", Отлично SmallInt, Хорошо SmallInt, Удовлетворительно SmallInt, "
                                "Неудовлетворительно SmallInt)");
     return {
-        QStringLiteral("Create Table ") + Gruppa
-            + QStringLiteral("( Порядковый_номер Int Not Null Primary Key, Название_группы VarChar(120))"),
-        QStringLiteral("Create Table ") + Personal
+        {Gruppa, QStringLiteral("Create Table ") + Gruppa
+                     + QStringLiteral("( Порядковый_номер Int Not Null Primary Key, Название_группы VarChar(120))")},
+        {Personal, QStringLiteral("Create Table ") + Personal
             + QStringLiteral("( Код Int Not Null Primary Key, Фамилия_Имя_Отчество VarChar(100), "
                              "Линейное_подразделение VarChar(100), Должность VarChar(50), Стаж VarChar(50), "
                              "Группа_по_электробезопасности VarChar(50), Дата_сдачи_экзамена VarChar(19), "
                              "Дата_следующей_сдачи_экзамена VarChar(19), Система_тока VarChar(50), "
-                             "Категория_специалиста VarChar(100))"),
-        createJournal(Gurnal),
-        createJournal(GurnalAll),
-        criterii,
-        QStringLiteral("Create Table ") + Procent
-            + QStringLiteral("( Индекс Int Not Null Primary Key, Оценка VarChar(20), Допуск Double Precision)"),
-        QStringLiteral("Create Table ") + VoprosyToRazdely
-            + QStringLiteral("( Индекс Int identity, Категория_специалиста VarChar(200), "
-                             "Название_раздела VarChar(50), Количество_вопросов Int)"),
-        QStringLiteral("Create Table ") + Dolgnost
-            + QStringLiteral("( Индекс Int identity, Название_должности VarChar(50))"),
-        createOtvety(),
-        createExamStage(),
+                             "Категория_специалиста VarChar(100))")},
+        {Gurnal, createJournal(Gurnal)},
+        {GurnalAll, createJournal(GurnalAll)},
+        {Criterii, criterii},
+        {Procent, QStringLiteral("Create Table ") + Procent
+                      + QStringLiteral("( Индекс Int Not Null Primary Key, Оценка VarChar(20), Допуск Double Precision)")},
+        {VoprosyToRazdely, QStringLiteral("Create Table ") + VoprosyToRazdely
+                               + QStringLiteral("( Индекс Int identity, Категория_специалиста VarChar(200), "
+                                                "Название_раздела VarChar(50), Количество_вопросов Int)")},
+        {Dolgnost, QStringLiteral("Create Table ") + Dolgnost
+                       + QStringLiteral("( Индекс Int identity, Название_должности VarChar(50))")},
+        {Otvety, createOtvety()},
+        {ExamStage, createExamStage()},
     };
+}
+
+QList<TableStatement> bankTables()
+{
+    QList<TableStatement> list;
+    for (int s = 1; s <= 9; ++s) {
+        const QString name = QStringLiteral("Раздел_") + QString::number(s);
+        list.append({name, createQuestionTable(name)});
+    }
+    list.append({Vybor, QStringLiteral("Create Table ") + Vybor + QStringLiteral("( Индекс Int)")});
+    list.append({VoprosyOtvety, createVoprosyOtvety()});
+    return list;
+}
+
+namespace {
+QStringList statementsOf(const QList<TableStatement>& tables)
+{
+    QStringList list;
+    for (const TableStatement& t : tables)
+        list << t.statement;
+    return list;
+}
+} // namespace
+
+QStringList mainDatabaseStatements()
+{
+    return statementsOf(mainDatabaseTables());
 }
 
 QStringList bankStatements()
 {
-    QStringList list;
-    for (int s = 1; s <= 9; ++s)
-        list << createQuestionTable(QStringLiteral("Раздел_") + QString::number(s));
-    list << QStringLiteral("Create Table ") + Vybor + QStringLiteral("( Индекс Int)");
-    list << createVoprosyOtvety();
-    return list;
+    return statementsOf(bankTables());
 }
+
+bool isWorkingTable(const QString& table)
+{
+    return table == Gurnal || table == Otvety || table == ExamStage || table == VoprosyOtvety || table == Vybor;
+}
+
+QStringList programTableNames()
+{
+    QStringList names;
+    for (const TableStatement& t : mainDatabaseTables())
+        names << t.table;
+    for (const TableStatement& t : bankTables())
+        names << t.table;
+    return names;
+}
+
+namespace {
+
+// Runs `statements` where `table` belongs: on the server in the station's schema for a working
+// table and in the connection's home schema for any other, as the schema's owner role, inside
+// the caller's transaction or one of its own.
+void inPlaceOf(const QSqlDatabase& db, const QString& table, const std::function<void()>& statements)
+{
+    if (SqlDialect::engineOf(db) != SqlDialect::Engine::Postgres) {
+        statements();
+        return;
+    }
+    const Db::ServerPlacement p = Db::serverPlacement(db);
+    const QString schema = isWorkingTable(table) ? p.stationSchema : p.homeSchema;
+    std::optional<Db::Transaction> own;
+    if (!Db::inTransaction(db))
+        own.emplace(db);
+    {
+        std::optional<Db::ServerSchemaScope> scope;
+        if (!schema.isEmpty())
+            scope.emplace(db, schema);
+        statements();
+    }
+    if (own)
+        own->commit();
+}
+
+} // namespace
 
 void recreateTable(const QSqlDatabase& db, const QString& table, const QString& createStatement)
 {
-    if (Db::hasTable(db, table))
-        Db::exec(db, QStringLiteral("DROP TABLE ") + table);
-    Db::exec(db, createStatement);
+    inPlaceOf(db, table, [&] {
+        if (Db::hasTable(db, table))
+            Db::exec(db, QStringLiteral("DROP TABLE ") + table);
+        Db::exec(db, createStatement);
+    });
 }
 
 void ensureTable(const QSqlDatabase& db, const QString& table, const QString& createStatement)
 {
-    if (!Db::hasTable(db, table))
-        Db::exec(db, createStatement);
+    inPlaceOf(db, table, [&] {
+        if (!Db::hasTable(db, table))
+            Db::exec(db, createStatement);
+    });
 }
 
 } // namespace Schema

@@ -38,13 +38,31 @@ QStringList questionColumns();
 // Columns of Журнал and Журнал_All, in order.
 QStringList journalColumns();
 
-// Statements that create every table of a main database / a category bank (demo data, tests).
+// A table and the statement that creates it.
+struct TableStatement
+{
+    QString table;
+    QString statement;
+};
+// Every table of a main database / a category bank, in creation order.
+QList<TableStatement> mainDatabaseTables();
+QList<TableStatement> bankTables();
+// Their statements alone (demo data, tests).
 QStringList mainDatabaseStatements();
 QStringList bankStatements();
 
-// Drops `table` when the database lists it (exact name), then runs `createStatement`.
+// The working tables of one exam: Журнал, Ответы, Вопросы_ответы, Выбор. On the shared server they
+// belong to the station that runs the exam.
+bool isWorkingTable(const QString& table);
+// Every table name the program knows, in the program's spelling.
+QStringList programTableNames();
+
+// Drops `table` when the database lists it (exact name), then runs `createStatement`. On the
+// server the table is made in the schema it belongs to (a working table in the station's schema,
+// any other in the connection's home schema), inside the caller's transaction or one of its own.
 void recreateTable(const QSqlDatabase& db, const QString& table, const QString& createStatement);
-// Runs `createStatement` only when the database does not list `table` yet.
+// Runs `createStatement` only when the database does not list `table` yet (on the server: where
+// the table belongs, as recreateTable places it).
 void ensureTable(const QSqlDatabase& db, const QString& table, const QString& createStatement);
 
 } // namespace Schema

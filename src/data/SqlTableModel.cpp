@@ -1,6 +1,7 @@
 #include "data/SqlTableModel.h"
 
 #include "core/Dates.h"
+#include "data/SqlDialect.h"
 
 #include <QSqlRecord>
 
@@ -9,6 +10,19 @@ SqlTableModel::SqlTableModel(const QString& objectName, QObject* parent, const Q
 {
     setObjectName(objectName);
     setEditStrategy(QSqlTableModel::OnManualSubmit);
+}
+
+void SqlTableModel::setTable(const QString& tableName)
+{
+    // The base clears the model (and with it the name) first.
+    QSqlTableModel::setTable(SqlDialect::storedName(tableName, SqlDialect::engineOf(database())));
+    m_name = tableName;
+}
+
+void SqlTableModel::clear()
+{
+    m_name.clear();
+    QSqlTableModel::clear();
 }
 
 QVariant SqlTableModel::data(const QModelIndex& index, int role) const

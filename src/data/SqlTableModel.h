@@ -10,6 +10,12 @@ class SqlTableModel : public QSqlTableModel
 public:
     explicit SqlTableModel(const QString& objectName, QObject* parent, const QSqlDatabase& db);
 
+    // The table under the program's spelling of its name; the engine may keep it as another
+    // spelling ("Журнал_All" on the server is "Журнал_all"), which the model's SQL uses.
+    void setTable(const QString& tableName) override;
+    QString tableName() const { return m_name; }
+    void clear() override;
+
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
@@ -41,5 +47,6 @@ private:
         int width = 0;
     };
     QHash<QString, Caption> m_captions;
+    QString m_name;
     bool m_readOnly = false;
 };

@@ -3,10 +3,13 @@
 #include "core/AppInfo.h"
 #include "core/Categories.h"
 #include "core/Global.h"
+#include "core/server/ServerNames.h"
 #include "data/Db.h"
 #include "data/Schema.h"
+#include "server/ServerConnection.h"
 
 #include <QDir>
+#include <QFile>
 #include <QPointer>
 #include <QSqlError>
 #include <QSqlRecord>
@@ -14,14 +17,22 @@
 namespace {
 QPointer<TfrmADODataModule> g_instance;
 int g_connectionCounter = 0;
+Server::Choice g_commandLineServer;
 } // namespace
 
 TfrmADODataModule::TfrmADODataModule(QObject* parent) : QObject(parent)
 {
     setObjectName(QStringLiteral("TfrmADODataModule"));
     const int n = ++g_connectionCounter;
-    ADOConnectionGlb = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("ADOConnectionGlb-%1").arg(n));
-    ADOConnection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("ADOConnection-%1").arg(n));
+    try {
+        m_server = serverChoiceFor(dataFolder());
+    } catch (const zorvek::Error& e) {
+        m_serverProblem = e.message();
+    }
+    // The table objects keep the connection they are made with, so the engine is chosen here.
+    const QString driver = m_server.onServer() ? ServerConnection::Driver : QStringLiteral("QSQLITE");
+    ADOConnectionGlb = QSqlDatabase::addDatabase(driver, QStringLiteral("ADOConnectionGlb-%1").arg(n));
+    ADOConnection = QSqlDatabase::addDatabase(driver, QStringLiteral("ADOConnection-%1").arg(n));
 
     ADOGruppa = makeTable(QStringLiteral("ADOGruppa"), ADOConnectionGlb);
     ADOPersonal = makeTable(QStringLiteral("ADOPersonal"), ADOConnectionGlb);
@@ -119,11 +130,58 @@ QString TfrmADODataModule::dataFolder()
     return QDir::currentPath() + QLatin1Char('/');
 }
 
+void TfrmADODataModule::setCommandLineServer(const Server::Choice& choice)
+{
+    g_commandLineServer = choice;
+}
+
+Server::Choice TfrmADODataModule::serverChoiceFor(const QString& folder)
+{
+    Server::Choice fromFile;
+    QFile file(QDir(folder).filePath(Server::FileName));
+    if (file.exists()) {
+        if (!file.open(QIODevice::ReadOnly))
+            throw DbError(QStringLiteral("Файл «%1» не читается: %2.")
+                              .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
+        const Server::FileContents contents = Server::parseFile(QString::fromUtf8(file.read(64 * 1024)));
+        if (!contents.error.isEmpty())
+            throw DbError(contents.error + QStringLiteral(" Папка данных: ") + QDir::toNativeSeparators(folder));
+        fromFile = contents.choice;
+    }
+    return Server::merged(g_commandLineServer, fromFile);
+}
+
 void TfrmADODataModule::openMainDatabase(const QString& folder)
 {
+    if (!m_serverProblem.isEmpty())
+        throw DbError(m_serverProblem);
+    if (serverChoiceFor(folder).onServer() != onServer())
+        throw DbError(QStringLiteral("Папка данных «%1» работает не с тем хранилищем, с которым запущена программа "
+                                     "(сервер или файлы): запустите программу в этой папке заново.")
+                          .arg(QDir::toNativeSeparators(folder)));
     Global::PathBD = folder;
+    if (onServer()) {
+        const QString problem = Server::choiceProblem(m_server, true);
+        if (!problem.isEmpty())
+            throw DbError(problem);
+        Global::StrConnect = m_server.conninfo;
+        ServerConnection::open(ADOConnectionGlb, m_server.conninfo);
+        ServerConnection::place(ADOConnectionGlb,
+                                {ServerNames::stationSchema(m_server.station), ServerNames::MainSchema, QString()});
+        return;
+    }
     Global::StrConnect = folder + AppInfo::MainDatabaseFile;
     Db::openDatabaseFile(ADOConnectionGlb, Global::StrConnect);
+}
+
+void TfrmADODataModule::openServerBank(int position, const QString& folder)
+{
+    Global::PathBD = folder;
+    Global::StrConnect = m_server.conninfo;
+    if (!ADOConnection.isOpen())
+        ServerConnection::open(ADOConnection, m_server.conninfo);
+    ServerConnection::place(ADOConnection,
+                            {ServerNames::stationSchema(m_server.station), ServerNames::bankSchema(position), QString()});
 }
 
 void TfrmADODataModule::readAll(SqlTableModel* table)
@@ -142,8 +200,7 @@ void TfrmADODataModule::openTable(SqlTableModel* table, const QString& tableName
     table->clear();
     table->setTable(tableName);
     if (table->record().isEmpty())
-        throw DbError(QStringLiteral("Таблица «%1» не найдена в базе данных «%2».")
-                          .arg(tableName, QDir::toNativeSeparators(db.databaseName())));
+        throw DbError(QStringLiteral("Таблица «%1» не найдена в базе данных. %2").arg(tableName, Db::location(db)));
     if (!orderColumn.isEmpty()) {
         const int col = table->fieldIndex(orderColumn);
         if (col < 0)
@@ -193,6 +250,10 @@ void TfrmADODataModule::connectCategoryBank(int position, const QString& folder)
         throw DbError(QStringLiteral("Для категории специалиста на месте %1 нет базы данных вопросов.").arg(position + 1));
     for (SqlTableModel* t : {ADOVoprosy_Otvety, ADORazdel, ADOIndex})
         t->clear();
+    if (onServer()) {
+        openServerBank(position, folder);
+        return;
+    }
     Global::PathBD = folder;
     Global::StrConnect = folder + file;
     Db::openDatabaseFile(ADOConnection, Global::StrConnect);

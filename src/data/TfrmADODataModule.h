@@ -3,6 +3,7 @@
 // objects (Qt SQL table models) with their grid captions, and the data sources the windows bind to.
 // It has little behaviour of its own: windows and flows set a table name and order on its
 // objects and open them.
+#include "core/server/ServerChoice.h"
 #include "data/SqlTableModel.h"
 
 #include <QObject>
@@ -81,7 +82,25 @@ public:
     // The data folder: the working directory, with a trailing separator.
     static QString dataFolder();
 
+    // The shared server named on the command line ("--server", "--station"); data modules made
+    // afterwards use it. Without it a data folder's server file decides, and without that the
+    // folder's database files are used.
+    static void setCommandLineServer(const Server::Choice& choice);
+    // The choice in effect for a data folder: the command line's fields over the folder's file.
+    // Throws DbError when the file cannot be read or is malformed.
+    static Server::Choice serverChoiceFor(const QString& folder);
+
+    // Whether this data module works on the shared server (decided when it is made, from the
+    // data folder in the working directory).
+    bool onServer() const { return m_server.onServer(); }
+    const Server::Choice& server() const { return m_server; }
+
 private:
+    void openServerBank(int position, const QString& folder);
+
+    Server::Choice m_server;
+    QString m_serverProblem;  // why the data folder's server file cannot be used
+
     SqlTableModel* makeTable(const QString& objectName, const QSqlDatabase& db);
     void setCaptions();
     static void readAll(SqlTableModel* table);

@@ -3,6 +3,7 @@
 #include "core/Categories.h"
 #include "core/Global.h"
 #include "core/exam/ExamGrading.h"
+#include "core/server/ServerNames.h"
 #include "data/Db.h"
 #include "data/Schema.h"
 #include "data/TfrmADODataModule.h"
@@ -15,6 +16,7 @@
 #include <QSqlRecord>
 #include <QTest>
 #include <QUuid>
+#include <memory>
 
 namespace {
 
@@ -57,6 +59,58 @@ private:
     QSqlDatabase m_db;
 };
 
+// An empty database of its own on the engine of this run: a new SQLite file, or on the server a
+// schema of its own in a database of its own.
+class Scratch
+{
+public:
+    explicit Scratch(const QStringList& statements = {})
+    {
+        if (TestDataFolder::onServer()) {
+            m_folder = std::make_unique<TestDataFolder>();
+            m_first = open();
+            Db::exec(db(), QStringLiteral("Create Schema scratch"));
+            usePath(db());
+        } else {
+            m_path = makeDatabaseFile(m_dir.filePath(QStringLiteral("x.mdb")));
+            m_first = open();
+        }
+        for (const QString& s : statements)
+            Db::exec(db(), s);
+    }
+    QSqlDatabase& db() { return m_first->db(); }
+    // Another connection to the same database.
+    std::unique_ptr<TestConnection> open()
+    {
+        auto c = std::make_unique<TestConnection>(m_folder ? m_folder->filePath(QStringLiteral("BGD.mdb")) : m_path);
+        if (m_folder && m_first)
+            usePath(c->db());
+        return c;
+    }
+
+private:
+    static void usePath(const QSqlDatabase& db)
+    {
+        Db::exec(db, QStringLiteral("Select pg_catalog.set_config('search_path', 'scratch', false)"));
+        Db::ServerPlacement p = Db::serverPlacement(db);
+        p.stationSchema.clear();
+        p.homeSchema = QStringLiteral("scratch");
+        Db::setServerPlacement(db, p);
+    }
+    QTemporaryDir m_dir;
+    QString m_path;
+    std::unique_ptr<TestDataFolder> m_folder;
+    std::unique_ptr<TestConnection> m_first;
+};
+
+// The 0-based category position of the bank the data module's bank connection is on.
+int bankOf(const TfrmADODataModule& dm)
+{
+    if (TestDataFolder::onServer())
+        return Db::serverPlacement(dm.ADOConnection).homeSchema.mid(5).toInt() - 1;
+    return int(Categories::bankFiles().indexOf(QFileInfo(dm.ADOConnection.databaseName()).fileName()));
+}
+
 bool eligible(const QString& question, const QString& system)
 {
     const bool a = question.contains(QStringLiteral("а) Участки переменного тока"));
@@ -91,8 +145,7 @@ private slots:
 
 void TestDatabase::identityNumbersRowsAndAcceptsGivenValues()
 {
-    QTemporaryDir dir;
-    Connection c(makeDatabaseFile(dir.filePath(QStringLiteral("bank.mdb"))));
+    Scratch c;
     Db::exec(c.db(), Schema::createQuestionTable(QStringLiteral("Раздел_1")));
     const QString insert = QStringLiteral("Insert Into Раздел_1 (Вопрос, Ответ_1, Верно_Неверно_1, Ответ_2, Верно_Неверно_2) Values (?, ?, ?, ?, ?)");
     for (int i = 0; i < 3; ++i)
@@ -104,7 +157,8 @@ void TestDatabase::identityNumbersRowsAndAcceptsGivenValues()
     QList<int> numbers;
     while (q.next())
         numbers << q.value(0).toInt();
-    QCOMPARE(numbers, (QList<int>{1, 2, 3, 10, 11}));
+    // SQLite goes on after the largest number; the server's own numbering goes on from its last one.
+    QCOMPARE(numbers, TestDataFolder::onServer() ? (QList<int>{1, 2, 3, 4, 10}) : (QList<int>{1, 2, 3, 10, 11}));
 
     // A re-created table numbers from 1 again.
     Schema::recreateTable(c.db(), QStringLiteral("Раздел_1"), Schema::createQuestionTable(QStringLiteral("Раздел_1")));
@@ -117,11 +171,11 @@ void TestDatabase::identityNumbersRowsAndAcceptsGivenValues()
 
 void TestDatabase::tableListingHasUserTablesOnly()
 {
-    QTemporaryDir dir;
-    Connection c(makeDatabaseFile(dir.filePath(QStringLiteral("x.mdb")),
-                                  {QStringLiteral("Create Table Выбор (Индекс Int)"),
-                                   QStringLiteral("Create Table t (id INTEGER PRIMARY KEY AUTOINCREMENT, v Int)"),
-                                   QStringLiteral("Insert Into t (v) Values (1)"), QStringLiteral("ANALYZE")}));
+    // SQLite keeps its counters and statistics in tables of its own, the server a sequence.
+    Scratch c({QStringLiteral("Create Table Выбор (Индекс Int)"),
+               TestDataFolder::onServer() ? QStringLiteral("Create Table t (id Int identity, v Int)")
+                                          : QStringLiteral("Create Table t (id INTEGER PRIMARY KEY AUTOINCREMENT, v Int)"),
+               QStringLiteral("Insert Into t (v) Values (1)"), QStringLiteral("ANALYZE")});
     QStringList names = Db::tableNames(c.db());
     names.sort();
     QCOMPARE(names, (QStringList{QStringLiteral("t"), QStringLiteral("Выбор")}));
@@ -144,6 +198,8 @@ void TestDatabase::unusableFilesAreRefusedAndLeftUntouched()
 {
     QFETCH(QString, kind);
     QFETCH(QString, expectedWords);
+    if (TestDataFolder::onServer())
+        QSKIP("database files only; the server's connection faults are checked in test_server");
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("BGD.mdb"));
     if (kind == QLatin1String("directory")) {
@@ -192,8 +248,7 @@ void TestDatabase::unusableFilesAreRefusedAndLeftUntouched()
 
 void TestDatabase::engineErrorCarriesEngineText()
 {
-    QTemporaryDir dir;
-    Connection c(makeDatabaseFile(dir.filePath(QStringLiteral("x.mdb"))));
+    Scratch c;
     try {
         Db::exec(c.db(), QStringLiteral("Select * From Нет_такой_таблицы"));
         QFAIL("no error");
@@ -205,8 +260,7 @@ void TestDatabase::engineErrorCarriesEngineText()
 
 void TestDatabase::transactionRollsBackOnFailure()
 {
-    QTemporaryDir dir;
-    Connection c(makeDatabaseFile(dir.filePath(QStringLiteral("x.mdb")), {QStringLiteral("Create Table a (x Int Not Null)")}));
+    Scratch c({QStringLiteral("Create Table a (x Int Not Null)")});
     try {
         Db::Transaction tx(c.db());
         Db::exec(c.db(), QStringLiteral("Insert Into a Values (?)"), {1});
@@ -220,6 +274,8 @@ void TestDatabase::transactionRollsBackOnFailure()
 
 void TestDatabase::lockedFileIsBusyNotDamaged()
 {
+    if (TestDataFolder::onServer())
+        QSKIP("database files only; a row held on the server is refused as busy in secondWriterIsRefusedAsBusy");
     TestDataFolder data;
     const auto busy = [](const std::function<void()>& open, const char* what) {
         try {
@@ -247,24 +303,25 @@ void TestDatabase::lockedFileIsBusyNotDamaged()
 
 void TestDatabase::secondWriterIsRefusedAsBusy()
 {
-    QTemporaryDir dir;
-    const QString path = makeDatabaseFile(dir.filePath(QStringLiteral("x.mdb")), {QStringLiteral("Create Table a (x Int)")});
-    Connection first(path);
-    Connection second(path);
-    Db::Transaction holding(first.db());
-    Db::exec(first.db(), QStringLiteral("Insert Into a Values (1)"));
+    Scratch scratch({QStringLiteral("Create Table a (x Int)"), QStringLiteral("Insert Into a Values (0)")});
+    const auto first = scratch.open();
+    const auto second = scratch.open();
+    // A file is held whole by its writer; on the server a row is held by the one who changes it.
+    Db::Transaction holding(first->db());
+    Db::exec(first->db(), QStringLiteral("Update a Set x = 1"));
     QElapsedTimer timer;
     timer.start();
     try {
-        Db::Transaction tx(second.db());
+        Db::Transaction tx(second->db());
+        Db::exec(second->db(), QStringLiteral("Update a Set x = 2"));
         QFAIL("the second writer was not refused");
     } catch (const DbError& e) {
         QVERIFY(e.isBusy());
-        QVERIFY2(e.message().contains(QStringLiteral("занята")), qPrintable(e.message()));
+        QVERIFY2(e.message().contains(QStringLiteral("занят")), qPrintable(e.message()));
     }
     QVERIFY(timer.elapsed() < 3 * Db::BusyTimeoutMs);  // bounded wait
     holding.commit();
-    QCOMPARE(Db::scalar(second.db(), QStringLiteral("Select Count(*) From a")).toInt(), 1);
+    QCOMPARE(Db::scalar(second->db(), QStringLiteral("Select Sum(x) From a")).toInt(), 1);
 }
 
 void TestDatabase::openTableReleasesItsReadLock()
@@ -272,7 +329,7 @@ void TestDatabase::openTableReleasesItsReadLock()
     TestDataFolder data;
     QVERIFY(data.isValid());
     {
-        Connection seed(data.filePath(QStringLiteral("BGD.mdb")));
+        TestConnection seed(data.filePath(QStringLiteral("BGD.mdb")));
         Db::Transaction tx(seed.db());
         for (int i = 0; i < 1000; ++i)
             Db::exec(seed.db(), QStringLiteral("Insert Into Должность (Название_должности) Values (?)"), {QString::number(i)});
@@ -282,7 +339,7 @@ void TestDatabase::openTableReleasesItsReadLock()
     dm.openMainDatabase(data.path());
     dm.openTable(dm.ADODolgnosty, Schema::Dolgnost, QStringLiteral("Индекс"));
     QVERIFY(dm.ADODolgnosty->rowCount() > 1000);  // every row read, past the first chunk
-    Connection other(data.filePath(QStringLiteral("BGD.mdb")));
+    TestConnection other(data.filePath(QStringLiteral("BGD.mdb")));
     QElapsedTimer timer;
     timer.start();
     Db::Transaction tx(other.db());
@@ -303,7 +360,7 @@ void TestDatabase::quotedNamesRoundTrip()
     QCOMPARE(dm.categoryPosition(odd), 1);
     QCOMPARE(Db::scalar(dm.ADOConnectionGlb, QStringLiteral("Select Категория_специалиста From Персонал Where Фамилия_Имя_Отчество = ?"), {worker}).toString(), odd);
     dm.connectCategoryBank(odd, data.path());
-    QVERIFY(dm.ADOConnection.databaseName().endsWith(Categories::bankFileForPosition(1)));
+    QCOMPARE(bankOf(dm), 1);
     QVERIFY(Db::hasTable(dm.ADOConnectionGlb, Schema::Personal));
 }
 
@@ -315,8 +372,9 @@ void TestDatabase::categoryBankByPosition()
     QCOMPARE(dm.categoryNames(), DemoData::categoryNames());
     for (int p = 0; p < 9; ++p) {
         dm.connectCategoryBank(p, data.path());
-        QCOMPARE(QFileInfo(dm.ADOConnection.databaseName()).fileName(), Categories::bankFileForPosition(p));
-        QCOMPARE(Global::StrConnect, data.path() + Categories::bankFileForPosition(p));
+        QCOMPARE(bankOf(dm), p);
+        if (!TestDataFolder::onServer())
+            QCOMPARE(Global::StrConnect, data.path() + Categories::bankFileForPosition(p));
     }
     QVERIFY_THROWS_EXCEPTION(DbError, dm.connectCategoryBank(-1, data.path()));
     QVERIFY_THROWS_EXCEPTION(DbError, dm.connectCategoryBank(9, data.path()));
@@ -324,13 +382,17 @@ void TestDatabase::categoryBankByPosition()
     // An empty category table finds nothing.
     Db::exec(dm.ADOConnectionGlb, QStringLiteral("Delete From Группа_по_безопасности"));
     QCOMPARE(dm.categoryPosition(DemoData::categoryNames().first()), -1);
-    // A missing bank file is named in the message and not created.
-    QFile::remove(data.filePath(Categories::bankFileForPosition(3)));
+    // A missing bank is named in the message and not created.
+    const QString missing = TestDataFolder::onServer() ? ServerNames::bankSchema(3) : Categories::bankFileForPosition(3);
+    if (TestDataFolder::onServer())
+        Db::exec(dm.ADOConnectionGlb, QStringLiteral("Drop Schema bank_4 Cascade"));
+    else
+        QFile::remove(data.filePath(missing));
     try {
         dm.connectCategoryBank(3, data.path());
         QFAIL("no error");
     } catch (const DbError& e) {
-        QVERIFY(e.message().contains(Categories::bankFileForPosition(3)));
+        QVERIFY2(e.message().contains(missing), qPrintable(e.message()));
     }
     QVERIFY(!QFileInfo::exists(data.filePath(Categories::bankFileForPosition(3))));
 }

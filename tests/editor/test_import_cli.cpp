@@ -108,14 +108,13 @@ void TestImportCli::importFailuresChangeNothing()
                   "T\r\n2.1. q\r\n\xCE\xF2\xE2.1. a\r\n\xC2\xE5\xF0\xED\xEE\r\n\xCE\xF2\xE2.2. b\r\n"
                   "\xC2\xE5\xF0\xED\xEE\r\n");
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
-        Db::openDatabaseFile(db, bank);
-        Db::exec(db, QStringLiteral("BEGIN IMMEDIATE"));
+        // A file is held whole by its writer; on the server the section is held by one who reads it.
+        TestConnection holder(bank);
+        Db::Transaction tx(holder.db());
+        if (TestDataFolder::onServer())
+            Db::exec(holder.db(), QStringLiteral("Lock Table Раздел_2 In Share Mode"));
         r = cli(base + QStringList{good});
-        Db::exec(db, QStringLiteral("ROLLBACK"));
-        db.close();
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("holder"));
     QCOMPARE(r.status, 1);
     QCOMPARE(fileChecksum(bank), before);
 
@@ -128,25 +127,20 @@ void TestImportCli::importFailuresChangeNothing()
 static QList<QVariantList> sectionRows(const QString& bankPath, const QString& section)
 {
     QList<QVariantList> rows;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("rows"));
-        Db::openDatabaseFile(db, bankPath);
-        QString select;
-        for (const QString& column : Db::columnNames(db, section))
-            select += (select.isEmpty() ? QString() : QStringLiteral(", ")) + column +
-                      QStringLiteral(", typeof(") + column + u')';
-        QSqlQuery q = Db::exec(db, QStringLiteral("Select ") + select + QStringLiteral(" From ") + section +
+    TestConnection c(bankPath);
+    const bool server = SqlDialect::engineOf(c.db()) == SqlDialect::Engine::Postgres;
+    QString select;
+    for (const QString& column : Db::columnNames(c.db(), section))
+        select += (select.isEmpty() ? QString() : QStringLiteral(", ")) + column
+                  + (server ? QStringLiteral(", pg_typeof(%1)::text").arg(column) : QStringLiteral(", typeof(%1)").arg(column));
+    QSqlQuery q = Db::exec(c.db(), QStringLiteral("Select ") + select + QStringLiteral(" From ") + section +
                                        QStringLiteral(" Order By Индекс"));
-        while (q.next()) {
-            QVariantList row;
-            for (int c = 0; c < q.record().count(); ++c)
-                row << q.value(c);
-            rows << row;
-        }
-        q.finish();
-        db.close();
+    while (q.next()) {
+        QVariantList row;
+        for (int col = 0; col < q.record().count(); ++col)
+            row << q.value(col);
+        rows << row;
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("rows"));
     return rows;
 }
 
@@ -210,12 +204,9 @@ void TestImportCli::checkReportsAPlantedGap()
 {
     TestDataFolder data;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("gap"));
-        Db::openDatabaseFile(db, data.filePath(Categories::bankFileForPosition(2)));
-        Db::exec(db, QStringLiteral("Delete From Раздел_1 Where Индекс = 5"));
-        db.close();
+        TestConnection c(data.filePath(Categories::bankFileForPosition(2)));
+        Db::exec(c.db(), QStringLiteral("Delete From Раздел_1 Where Индекс = 5"));
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("gap"));
     const Run r = cli({QStringLiteral("check")});
     QCOMPARE(r.status, 1);
     QVERIFY2(

@@ -4,6 +4,7 @@
 #include "TestDataFolder.h"
 #include "core/Categories.h"
 #include "core/import/QuestionFileWriter.h"
+#include "core/server/ServerNames.h"
 #include "data/Db.h"
 #include "data/TfrmADODataModule.h"
 #include "data/demo/DemoData.h"
@@ -57,21 +58,14 @@ struct Row
 QList<Row> sectionRows(const QString& bankPath, const QString& section)
 {
     QList<Row> rows;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("rows"));
-        Db::openDatabaseFile(db, bankPath);
-        QSqlQuery q =
-            Db::exec(db, QStringLiteral("Select * From ") + section + QStringLiteral(" Order By Индекс"));
-        while (q.next()) {
-            Row r{q.value(0).toInt(), {}};
-            for (int c = 1; c < 10; ++c)
-                r.values << (q.isNull(c) ? QStringLiteral("<NULL>") : q.value(c).toString());
-            rows << r;
-        }
-        q.finish();
-        db.close();
+    TestConnection c(bankPath);
+    QSqlQuery q = Db::exec(c.db(), QStringLiteral("Select * From ") + section + QStringLiteral(" Order By Индекс"));
+    while (q.next()) {
+        Row r{q.value(0).toInt(), {}};
+        for (int col = 1; col < 10; ++col)
+            r.values << (q.isNull(col) ? QStringLiteral("<NULL>") : q.value(col).toString());
+        rows << r;
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("rows"));
     return rows;
 }
 
@@ -152,7 +146,10 @@ void TestImportService::writesTheChosenCategoryBankOnly()
                               true);
     QCOMPARE(fileChecksum(bankPath(data, 0)), firstBank);
     QCOMPARE(sectionRows(bankPath(data, 6), QStringLiteral("Раздел_3")).size(), 5);
-    QCOMPARE(dm.ADOConnection.databaseName(), bankPath(data, 6));
+    if (TestDataFolder::onServer())
+        QCOMPARE(Db::serverPlacement(dm.ADOConnection).homeSchema, ServerNames::bankSchema(6));
+    else
+        QCOMPARE(dm.ADOConnection.databaseName(), bankPath(data, 6));
 }
 
 void TestImportService::unreadableOrEmptyFileChangesNothing_data()

@@ -49,4 +49,20 @@ inline QList<QVariantList> rows(const QSqlDatabase& db, const QString& sql, cons
     return out;
 }
 
+// Picks the row added last to Журнал_All: by SQLite's row number, or by the server's row address
+// (rows of the journal are never changed, so the last address is the last row added).
+inline QString lastJournalRowCondition(const QSqlDatabase& db)
+{
+    return SqlDialect::engineOf(db) == SqlDialect::Engine::Postgres
+               ? QStringLiteral("ctid = (Select Max(ctid) From Журнал_All)")
+               : QStringLiteral("rowid = (Select Max(rowid) From Журнал_All)");
+}
+
+// The row added last to Журнал_All (both engines read a table in the order its rows were added).
+inline QList<QVariantList> lastJournalRow(const QSqlDatabase& db)
+{
+    const QList<QVariantList> all = rows(db, QStringLiteral("Select * From Журнал_All"));
+    return all.isEmpty() ? all : all.mid(all.size() - 1);
+}
+
 } // namespace ExamTest

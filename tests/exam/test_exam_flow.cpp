@@ -138,7 +138,7 @@ void TestExamFlow::gapsAndLargeNumbersStillGiveTheQuota()
     Db::exec(m_dm->ADOConnection,
              QStringLiteral("Insert Into Раздел_3 (Индекс, Вопрос, Ответ_1, Верно_Неверно_1, Ответ_2, Верно_Неверно_2) "
                             "Values (300, 'Вопрос с номером 300', 'Да', 'Верно', 'Нет', 'Неверно')"));
-    const int eligible = int(rows(m_dm->ADOConnection, QStringLiteral("Select Индекс From Раздел_3 Where Instr(Вопрос, ?) = 0"),
+    const int eligible = int(rows(m_dm->ADOConnection, QStringLiteral("Select Индекс From Раздел_3 Where Replace(Вопрос, ?, '') = Вопрос"),
                                   {ExamDraw::MarkDc}).size());
     setCriteria(*m_dm, Dispatchers, {0, 0, eligible, 0, 0, 0, 0, 0, 0});
     for (int round = 0; round < 3; ++round) {
@@ -290,7 +290,7 @@ void TestExamFlow::wholeExamOfWorkerWithDoubleQuote()
     const QVariantList journal = m_flow->journalValues();
     m_flow->finish();
     QCOMPARE(count(m_dm->ADOConnectionGlb, Schema::GurnalAll), before + 1);
-    const auto last = rows(m_dm->ADOConnectionGlb, QStringLiteral("Select * From Журнал_All Where rowid = (Select Max(rowid) From Журнал_All)"));
+    const auto last = lastJournalRow(m_dm->ADOConnectionGlb);
     QCOMPARE(last.first(), journal);
     QCOMPARE(journal.first().toString(), fio);
     QCOMPARE(Db::scalar(m_dm->ADOConnectionGlb, QStringLiteral("Select Дата_сдачи_экзамена From Персонал Where Код = 13")).toString(),
@@ -330,7 +330,7 @@ void TestExamFlow::gradedRowLeftInJournalIsRecovered()
     const QString message = next.start();
     QVERIFY(message.contains(QStringLiteral("Морозов")));
     QCOMPARE(count(m_dm->ADOConnectionGlb, Schema::GurnalAll), before + 1);
-    const auto last = rows(m_dm->ADOConnectionGlb, QStringLiteral("Select * From Журнал_All Where rowid = (Select Max(rowid) From Журнал_All)"));
+    const auto last = lastJournalRow(m_dm->ADOConnectionGlb);
     QCOMPARE(last.first(), graded);
     QCOMPARE(Db::scalar(m_dm->ADOConnectionGlb, QStringLiteral("Select Дата_сдачи_экзамена From Персонал Where Код = 14")).toString(),
              QStringLiteral("2026-12-09"));
@@ -360,7 +360,7 @@ void TestExamFlow::answeredButUngradedExamIsGradedAtTheNextStart()
     QCOMPARE(count(m_dm->ADOConnectionGlb, Schema::GurnalAll), before + 1);
     const auto last = rows(m_dm->ADOConnectionGlb, QStringLiteral("Select ФИО, Количество_вопросов, Количество_верных_ответов, "
                                                                   "Количество_неверных_ответов, Оценка, Результат_проверки_знаний "
-                                                                  "From Журнал_All Where rowid = (Select Max(rowid) From Журнал_All)"))
+                                                                  "From Журнал_All Where ") + lastJournalRowCondition(m_dm->ADOConnectionGlb))
                           .first();
     QVERIFY(last.at(0).toString().startsWith(QStringLiteral("Морозов")));
     QCOMPARE(last.mid(1), (QVariantList{int(drawn.size()), right, int(drawn.size()) - right, expected.ocenka, expected.result}));
@@ -380,7 +380,7 @@ void TestExamFlow::onlyWhatTheProgramLeftIsTakenUp()
     m_flow->grade();
     m_flow->finish();
     const int entered = count(m_dm->ADOConnectionGlb, Schema::GurnalAll);
-    Db::exec(m_dm->ADOConnectionGlb, QStringLiteral("Delete From Журнал_All Where rowid = (Select Max(rowid) From Журнал_All)"));
+    Db::exec(m_dm->ADOConnectionGlb, QStringLiteral("Delete From Журнал_All Where ") + lastJournalRowCondition(m_dm->ADOConnectionGlb));
     QVERIFY(ExamFlow(*m_dm).start().isEmpty());
     QCOMPARE(count(m_dm->ADOConnectionGlb, Schema::GurnalAll), entered - 1);
 
@@ -410,7 +410,8 @@ void TestExamFlow::emptyCriteriaCells()
     };
     setCriteria(*m_dm, Dispatchers, {5, 5, 5, 5, 0, 0, 0, 0, 0});
     set(QStringLiteral("По_разделу_7"), QVariant(QMetaType::fromType<int>()));
-    set(QStringLiteral("По_разделу_8"), QStringLiteral(""));
+    // A file may hold an empty text in a number column; the server keeps numbers only.
+    set(QStringLiteral("По_разделу_8"), TestDataFolder::onServer() ? QVariant(QMetaType::fromType<int>()) : QVariant(QStringLiteral("")));
     QVERIFY(m_flow->loadCriteria(Dispatchers));
     QCOMPARE(Global::KolVoprosovRazdel[7], quint8(0));
     QCOMPARE(Global::KolVoprosovRazdel[8], quint8(0));

@@ -173,9 +173,7 @@ bool replaceSection(const QSqlDatabase& bank, const QString& sectionTable, const
             throw PictureLoss(pictureLossMessage(pictures, sectionTable) +
                               QStringLiteral(" Раздел «%1» не изменён.").arg(sectionTable));
     }
-    if (Db::hasTable(bank, sectionTable))
-        Db::exec(bank, QStringLiteral("DROP TABLE ") + sectionTable);
-    Db::exec(bank, Schema::createQuestionTable(sectionTable));
+    Schema::recreateTable(bank, sectionTable, Schema::createQuestionTable(sectionTable));
 
     QSqlQuery insert(bank);
     const QString sql = SqlDialect::translate(insertStatement(sectionTable), SqlDialect::engineOf(bank));

@@ -14,11 +14,16 @@
 
 namespace {
 
+// Whether the question holds a system's mark, in words both engines accept: the text changes when
+// the mark is taken out of it.
+const QString HoldsMark = QStringLiteral("Replace(Вопрос, ?, '') <> Вопрос");
+
 // Eligible question numbers (Индекс) of a section for the system, in ascending order.
 QList<int> eligibleRows(const QSqlDatabase& bank, const QString& table, const QString& system)
 {
     QSqlQuery q = Db::exec(bank,
-                           QStringLiteral("Select Индекс, Instr(Вопрос, ?) > 0, Instr(Вопрос, ?) > 0 From ") + table
+                           QStringLiteral("Select Индекс, ") + HoldsMark + QStringLiteral(", ") + HoldsMark
+                               + QStringLiteral(" From ") + table
                                + QStringLiteral(" Order By Индекс"),
                            {ExamDraw::MarkAc, ExamDraw::MarkDc});
     QList<int> rows;
@@ -40,7 +45,7 @@ int drawSection(const QSqlDatabase& bank, const QString& table, int quota, const
     Global::KolZapisey = hi;   // the section numbers its questions 1..N
 
     QSqlQuery probe(bank);
-    if (!probe.prepare(QStringLiteral("Select Instr(Вопрос, ?) > 0, Instr(Вопрос, ?) > 0 From ") + table
+    if (!probe.prepare(QStringLiteral("Select ") + HoldsMark + QStringLiteral(", ") + HoldsMark + QStringLiteral(" From ") + table
                        + QStringLiteral(" Where Индекс = ?")))
         throw DbError::fromSqlError(probe.lastError(), table);
     auto isEligible = [&](int k) {
@@ -64,6 +69,8 @@ int drawSection(const QSqlDatabase& bank, const QString& table, int quota, const
 
 QString bankName(const QSqlDatabase& bank)
 {
+    if (SqlDialect::engineOf(bank) == SqlDialect::Engine::Postgres)
+        return Db::serverPlacement(bank).homeSchema;
     return QFileInfo(bank.databaseName()).fileName();
 }
 
