@@ -69,25 +69,13 @@ void TfrmClassificatorZorvek::showTable(SqlTableModel* table, const QString& tab
         dm->DataSource = table;
         clearPickLists();
         QItemSelectionModel* oldSelection = DBGrid->selectionModel();
-        DBGrid->setModel(table);
+        DBGrid->setTable(table);
         DBGrid->setLeavingRow([this](int row, int* toRow) { return leaveRow(row, toRow); });
         if (oldSelection && oldSelection != DBGrid->selectionModel())
             oldSelection->deleteLater();
         DBGrid->setEditTriggers(editable ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                                                | QAbstractItemView::AnyKeyPressed
                                          : QAbstractItemView::NoEditTriggers);
-        // Widths in characters of the grid's font; never narrower than the column's title.
-        const int charWidth = DBGrid->fontMetrics().averageCharWidth();
-        QHeaderView* header = DBGrid->horizontalHeader();
-        const QFontMetrics titleMetrics(header->font());
-        for (int c = 0; c < table->columnCount(); ++c) {
-            const int chars = table->columnWidthChars(c);
-            const int title = titleMetrics.horizontalAdvance(table->headerData(c, Qt::Horizontal).toString()) + 16;
-            if (chars > 0)
-                header->resizeSection(c, qMax(chars * charWidth + 8, title));
-            else
-                DBGrid->resizeColumnToContents(c);
-        }
         if (table->rowCount() > 0)
             DBGrid->setCurrentIndex(table->index(0, 0));
         Image1->hide();

@@ -6,6 +6,7 @@
 #include "ui/Messages.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -16,8 +17,12 @@ namespace Startup {
 void configureApplication(QApplication& app)
 {
     QApplication::setApplicationName(AppInfo::Title);
-    QApplication::setApplicationDisplayName(AppInfo::Title);
+    // No display name: the window system would append it to every window's title.
     QApplication::setOrganizationName(QStringLiteral("Zorvek"));
+    // Where Tahoma is missing (Linux desktops) a narrow face of like width stands in for it, so that
+    // titles and labels take the room they were drawn for.
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"),
+                               {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans")});
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/zorvek.svg")));
     // Lets the desktop match the windows with the menu entry (and its icon).
     QGuiApplication::setDesktopFileName(QStringLiteral("zorvek"));

@@ -2,6 +2,7 @@
 
 #include "core/Global.h"
 #include "ui/Messages.h"
+#include "ui/WorkArea.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,11 +12,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 
 const QString TPasswordDlg::StaffPassword = QStringLiteral("47750261938814");
 
 namespace {
+constexpr int DialogWidth = 491;
+
 bool isAltF4(const QKeyEvent* event)
 {
     return event->key() == Qt::Key_F4 && (event->modifiers() & Qt::AltModifier);
@@ -28,7 +30,6 @@ TPasswordDlg::TPasswordDlg(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Окно ввода пароля"));
     // No close button: the window system's close (Alt+F4) is refused; OK, Cancel and Esc end it.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(491, 225);
 
     Label1 = new QLabel(QStringLiteral("Введите пароль:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -44,23 +45,24 @@ TPasswordDlg::TPasswordDlg(QWidget* parent) : QDialog(parent)
     CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
 
+    // The notice wraps at the dialog's width; the dialog takes the height the notice needs.
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setText(QStringList{QStringLiteral("1. Вход в режим работы, предназначенный для персонала, "),
-                                QStringLiteral("   эксплуатирующего классификатор."),
-                                QStringLiteral("2. Пароль находится в файле Info.txt, который размещается"),
-                                QStringLiteral("    в корневом каталоге дистрибутива на диске, поставляемом в "),
-                                QStringLiteral("    соответствующее подразделение.")}
-                        .join(QLatin1Char('\n')));
+    Label2->setWordWrap(true);
+    Label2->setText(QStringLiteral("1. Вход в режим работы, предназначенный для персонала, эксплуатирующего "
+                                   "классификатор.\n"
+                                   "2. Пароль находится в файле Info.txt, который размещается в корневом каталоге "
+                                   "дистрибутива на диске, поставляемом в соответствующее подразделение."));
 
     auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(12, 10, 12, 12);
+    layout->setVerticalSpacing(8);
     layout->addWidget(Label1, 0, 0, 1, 2);
     layout->addWidget(Password, 1, 0);
     layout->addWidget(OKBtn, 1, 1);
     layout->addWidget(CancelBtn, 2, 1);
-    layout->addWidget(Label2, 2, 0, 2, 1, Qt::AlignTop);
+    layout->addWidget(Label2, 3, 0, 1, 2);
     layout->setColumnStretch(0, 1);
-    layout->setRowStretch(3, 1);
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -70,6 +72,8 @@ TPasswordDlg::TPasswordDlg(QWidget* parent) : QDialog(parent)
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { PopupMenu1->popup(mapToGlobal(pos)); });
+
+    fitToNotice();
 
     connect(OKBtn, &QPushButton::clicked, this, &TPasswordDlg::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TPasswordDlg::CancelBtnClick);
@@ -113,10 +117,17 @@ void TPasswordDlg::showEvent(QShowEvent* event)
     // The result belongs to this showing only.
     Global::ParolVveden = 0;
     clearPassword();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    fitToNotice();
     Password->setFocus();
     QDialog::showEvent(event);
+}
+
+void TPasswordDlg::fitToNotice()
+{
+    ensurePolished();
+    const int height = layout()->totalHeightForWidth(DialogWidth);
+    WorkArea::setFixedSizeWithin(this,
+                                 QSize(DialogWidth, qMax(height, layout()->totalMinimumSize().height())));
 }
 
 void TPasswordDlg::closeEvent(QCloseEvent* event)

@@ -42,4 +42,6 @@ protected:
 
 private:
     void clearPassword();
+    // The dialog's width as designed, its height as the wrapped notice needs; centred.
+    void fitToNotice();
 };

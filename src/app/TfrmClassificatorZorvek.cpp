@@ -12,6 +12,7 @@
 #include "print/TfrmGurnal.h"
 #include "select/TfrmOpenBD.h"
 #include "ui/Guarded.h"
+#include "ui/WorkArea.h"
 #include "ui/help/HelpWindow.h"
 #include "ui/ribbon/Ribbon.h"
 
@@ -24,11 +25,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int RibbonHeight = 143;
+// Kept where the desktop's work area allows; on a smaller desktop the window takes the work area
+// and the grid below the ribbon scrolls within what is left.
+constexpr QSize DesignedSize(1200, 757);
 
 // The first picture of the bundled background folder.
 QPixmap loadBackground()
@@ -49,7 +53,7 @@ TfrmClassificatorZorvek::TfrmClassificatorZorvek(QWidget* parent) : QMainWindow(
     setWindowTitle(AppInfo::Title);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(1200, 757);
+    WorkArea::setFixedSizeWithin(this, DesignedSize);
     setProperty("helpTopic", 1);
 
     createActions();
@@ -98,8 +102,6 @@ TfrmClassificatorZorvek::TfrmClassificatorZorvek(QWidget* parent) : QMainWindow(
     connectHandlers();
     updateEditingCommands();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
     // F1 anywhere in the program opens the help topic of the active window.
     qApp->installEventFilter(this);
 }
@@ -144,6 +146,15 @@ void TfrmClassificatorZorvek::closeEvent(QCloseEvent* event)
 void TfrmClassificatorZorvek::actCloseExecute()
 {
     close();
+}
+
+void TfrmClassificatorZorvek::showEvent(QShowEvent* event)
+{
+    // The work area is that of the screen the window opens on, its frame as the window system
+    // draws it.
+    if (!event->spontaneous())
+        WorkArea::setFixedSizeWithin(this, DesignedSize);
+    QMainWindow::showEvent(event);
 }
 
 void TfrmClassificatorZorvek::resizeEvent(QResizeEvent* event)

@@ -70,6 +70,16 @@ Qt::ItemFlags SqlTableModel::flags(const QModelIndex& index) const
     return f;
 }
 
+QVariant SqlTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
+        const auto it = m_captions.constFind(record().fieldName(section));
+        if (it != m_captions.cend() && !it->text.isEmpty())
+            return it->text;
+    }
+    return QSqlTableModel::headerData(section, orientation, role);
+}
+
 int SqlTableModel::columnWidthChars(int column) const
 {
     const QString name = record().fieldName(column);

@@ -95,6 +95,7 @@ void TfrmBGD_Editor::applyLock()
         memo->setReadOnly(!editable);
     for (FlagComboBox* box : {DBComboBox_Otvet1, DBComboBox_Otvet2, DBComboBox_Otvet3})
         box->setEnabled(editable);
+    showLock(!editable);
 }
 
 void TfrmBGD_Editor::updateCommands()
@@ -104,7 +105,7 @@ void TfrmBGD_Editor::updateCommands()
     DataSetAppendEditor->setEnabled(m_open);
     DataSetRefreshEditor->setEnabled(m_open);
     DataSetDeleteEditor->setEnabled(m_open && rows > 0);
-    DataSetEdit_Editor->setEnabled(m_open && !pending && rows > 0);
+    DataSetEdit_Editor->setEnabled(m_open && !pending && rows > 0 && pageEditable());
     DataSetPostEditor->setEnabled(m_open && pending);
     DataSetCancelEditor->setEnabled(m_open && pending);
 }

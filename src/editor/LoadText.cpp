@@ -16,9 +16,8 @@
 
 namespace {
 
-// The file dialog's filter "Текстовые файлы *.txt|*.txt|Файлы Word *.doc|*.doc" in Qt's form.
-// A Word file is read as plain text like any other.
-const QString QuestionFileFilter = QStringLiteral("Текстовые файлы *.txt (*.txt);;Файлы Word *.doc (*.doc)");
+// Text files and Word files; a Word file is read as plain text like any other.
+const QString QuestionFileFilter = QStringLiteral("Текстовые файлы (*.txt);;Файлы Word (*.doc)");
 
 // Shows the messages of the reading; returns the notes for the closing message.
 QStringList showDiagnostics(QWidget* parent, const QList<QuestionFile::Diagnostic>& diagnostics)
@@ -41,7 +40,7 @@ void LoadText::run(QWidget* window, TfrmOpenBD& chooser, TfrmADODataModule& data
     // so a section chosen in an earlier mode does not count.
     const QString previousSection = Global::NameRazdela;
     Global::NameRazdela.clear();
-    chooser.exec();
+    chooser.execForImport();
     const QString section = Global::NameRazdela;
     const QString category = Global::NameKategorii;
     if (section.isEmpty()) {
@@ -63,7 +62,6 @@ void LoadText::run(QWidget* window, TfrmOpenBD& chooser, TfrmADODataModule& data
     if (file.isEmpty())
         return;
 
-    const QString caption = window->windowTitle();
     guarded(window, [&] {
         const QuestionFile::ParseResult parsed = SectionImport::readFile(file, section);
         const QStringList notes = showDiagnostics(window, parsed.diagnostics);
@@ -83,35 +81,30 @@ void LoadText::run(QWidget* window, TfrmOpenBD& chooser, TfrmADODataModule& data
         }
 
         const int total = int(parsed.questions.size());
+        // The count of stored questions shows in the progress window; the main window keeps its title.
         QProgressDialog progress(QStringLiteral("Запись вопросов в «%1»…").arg(section),
                                  QStringLiteral("Отмена"), 0, total, window);
         progress.setObjectName(QStringLiteral("ImportProgress"));
         progress.setWindowTitle(window->windowTitle());
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(500);
-        int stored = 0;
-        try {
-            stored = SectionImport::storeQuestions(
-                dataModule, category, section, parsed, file,
-                [&](int done, int) {
-                    progress.setValue(done);
-                    window->setWindowTitle(QString::number(done));
-                    return !progress.wasCanceled();
-                },
-                dropPictures);
-        } catch (...) {
-            window->setWindowTitle(caption);
-            throw;
-        }
+        const int stored = SectionImport::storeQuestions(
+            dataModule, category, section, parsed, file,
+            [&](int done, int) {
+                progress.setLabelText(QStringLiteral("Запись вопросов в «%1»: %2 из %3")
+                                          .arg(section)
+                                          .arg(done)
+                                          .arg(total));
+                progress.setValue(done);
+                return !progress.wasCanceled();
+            },
+            dropPictures);
         progress.reset();
         if (stored < 0) {
-            window->setWindowTitle(caption);
             Messages::information(
                 window, QStringLiteral("Заполнение прервано. Раздел «%1» не изменён.").arg(section));
             return;
         }
-        // The caption keeps the number of questions stored.
-        window->setWindowTitle(QString::number(stored));
         QString done = QStringLiteral("В раздел «%1» категории «%2» записано вопросов: %3, рисунков: %4.\n%5")
                            .arg(section, category, QString::number(stored), QString::number(pictures.after),
                                 SectionImport::encodingNote(parsed.encoding));

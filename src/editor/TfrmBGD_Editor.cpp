@@ -15,6 +15,7 @@
 #include "ui/ribbon/Ribbon.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
@@ -35,6 +36,12 @@ TfrmBGD_Editor::TfrmBGD_Editor(QWidget* parent) : QDialog(parent)
     DBComboBox_Otvet2 = page->DBComboBox_Otvet2;
     DBComboBox_Otvet3 = page->DBComboBox_Otvet3;
     DBEdit->hide();
+
+    LabelLock = new QLabel(page->Panel1);
+    LabelLock->setObjectName(QStringLiteral("LabelLock"));
+    LabelLock->setWordWrap(true);
+    LabelLock->hide();
+    static_cast<QBoxLayout*>(page->Panel1->layout())->addWidget(LabelLock, 1);
 
     DBImage_Photo = new PhotoBox(page);
     DBImage_Photo->hide();
@@ -185,8 +192,9 @@ void TfrmBGD_Editor::applyLook()
     setBackground(page->content(), QColor(153, 180, 209));
     setTextLook(Label1, Qt::black, labelFont(QString(), true, true));
     setNumberBoxLook(DBEdit);
-    setTextLook(Label6, Qt::white, labelFont(QStringLiteral("Times New Roman"), true, false));
-    setBackground(Label6, QColor(166, 202, 240).darker(140));
+    setSectionLabelLook(Label6, Qt::white, labelFont(QStringLiteral("Times New Roman"), true, false));
+    page->setSourceTipsVisible(true);
+    setTextLook(LabelLock, QColor(128, 0, 0), labelFont(QString(), true, false, 10));
     for (QLabel* label : {page->Label2, page->Label3, page->Label4})
         setTextLook(label, Qt::black, labelFont(QString(), true, true));
     for (MemoBox* memo : page->textBoxes())
@@ -206,6 +214,23 @@ void TfrmBGD_Editor::applyLook()
         box->setFont(flagFont);
     }
     setBackground(DBImage_Photo, Qt::white);
+}
+
+void TfrmBGD_Editor::showLock(bool locked)
+{
+    // A page that takes no typing looks it: grey boxes, and a note saying why.
+    const QColor base = locked ? QColor(228, 228, 228) : QColor(Qt::white);
+    for (MemoBox* memo : DBCtrlGrid1->textBoxes())
+        SectionStyle::setMemoLook(memo, Qt::black, base, memo->font());
+    QString note;
+    if (locked && m_open && DBCtrlGrid1->rowCount() > 0)
+        note = EditorRules::isRegistered(Global::KolVoprosovPoRazdelu, position())
+                   ? QStringLiteral("Зарегистрированный вопрос: текст и флаги ответов не изменяются. "
+                                    "Новый вопрос вводится командой «Добавить».")
+                   : QStringLiteral("Страница закрыта для изменений: откройте её командой «Следующая» "
+                                    "или введите новый вопрос командой «Добавить».");
+    LabelLock->setText(note);
+    LabelLock->setVisible(!note.isEmpty());
 }
 
 SqlTableModel* TfrmBGD_Editor::table() const

@@ -10,6 +10,7 @@
 #include <QSet>
 
 class FlagComboBox;
+class QLabel;
 class PhotoBox;
 class QAction;
 class Ribbon;
@@ -28,6 +29,8 @@ public:
     FlagComboBox* DBComboBox_Otvet2 = nullptr;
     FlagComboBox* DBComboBox_Otvet3 = nullptr;
     PhotoBox* DBImage_Photo = nullptr;
+    // Says why the page takes no typing while it is locked.
+    QLabel* LabelLock = nullptr;
 
     QAction* actOutEditor = nullptr;
     QAction* actOutRazdel_Editor = nullptr;
@@ -93,6 +96,8 @@ private:
     void moveTo(int position);
     void afterChange();
     void applyLock();
+    // The locked page's look: grey boxes and the note.
+    void showLock(bool locked);
     void updateCommands();
     void showRowOfIndex(const QVariant& index, int fallbackRow);
     void placePicture();

@@ -8,6 +8,7 @@
 #include "exam/TfrmResult.h"
 #include "exam/flow/ExamFlow.h"
 #include "ui/Guarded.h"
+#include "ui/WorkArea.h"
 #include "ui/ribbon/Ribbon.h"
 
 #include <QAction>
@@ -113,11 +114,17 @@ QWidget* TfrmBGD_Examenation::buildPanel()
     TipMarker = new QLabel(QStringLiteral("(?)"), DBCtrlGrid1);
     TipMarker->setObjectName(QStringLiteral("TipMarker"));
     TipMarker->setToolTip(QStringLiteral("<b>Вопрос</b><br>На основании каких документов"));
+    // A long category name wraps: the question count and the answered count stay in view.
     Label6 = new QLabel(DBCtrlGrid1);
     Label6->setObjectName(QStringLiteral("Label6"));
     Label6->setFont(bold);
     Label6->setStyleSheet(QStringLiteral("color: red;"));
+    Label6->setWordWrap(true);
+    Label6->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     Label6->setVisible(false);
+    LabelCount = new QLabel(DBCtrlGrid1);
+    LabelCount->setObjectName(QStringLiteral("LabelCount"));
+    LabelCount->setFont(bold);
     LabelAnswered = new QLabel(DBCtrlGrid1);
     LabelAnswered->setObjectName(QStringLiteral("LabelAnswered"));
     LabelAnswered->setFont(bold);
@@ -126,8 +133,10 @@ QWidget* TfrmBGD_Examenation::buildPanel()
     strip->addWidget(DBEdit);
     strip->addWidget(TipMarker);
     strip->addSpacing(16);
-    strip->addWidget(Label6);
-    strip->addStretch(1);
+    strip->addWidget(Label6, 1);
+    strip->addSpacing(16);
+    strip->addWidget(LabelCount);
+    strip->addSpacing(16);
     strip->addWidget(LabelAnswered);
     grid->addLayout(strip);
 
@@ -164,10 +173,7 @@ QWidget* TfrmBGD_Examenation::buildPanel()
 
 void TfrmBGD_Examenation::FormCreate()
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        setGeometry(area.left(), area.top(), area.right(), area.bottom());
-    }
+    WorkArea::fill(this);
 }
 
 void TfrmBGD_Examenation::showEvent(QShowEvent* event)
@@ -248,9 +254,20 @@ void TfrmBGD_Examenation::showQuestion(int number)
 
 void TfrmBGD_Examenation::updateAnsweredState()
 {
-    bool answered = false;
-    guarded(this, [&] { answered = m_flow && m_current > 0 && m_flow->isAnswered(m_questions.at(m_current - 1).number); });
-    LabelAnswered->setText(answered ? QStringLiteral("Ответ на этот вопрос подтверждён") : QString());
+    int confirmed = 0;
+    int answeredCount = 0;
+    guarded(this, [&] {
+        if (!m_flow)
+            return;
+        answeredCount = int(m_flow->answeredQuestions().size());
+        if (m_current > 0)
+            confirmed = m_flow->confirmedAnswer(m_questions.at(m_current - 1).number);
+    });
+    const bool answered = confirmed > 0;
+    // The confirmed answer keeps its mark; it can no longer be changed.
+    markAnswer(confirmed);
+    LabelAnswered->setText(answered ? QStringLiteral("Ответ №%1 подтверждён").arg(confirmed) : QString());
+    LabelCount->setText(QStringLiteral("Отвечено %1 из %2").arg(answeredCount).arg(questionCount()));
     for (QAction* a : {actAnswer1Examenation, actAnswer2Examenation})
         a->setEnabled(!answered && m_current > 0);
     // A question with two answers offers no third one to choose.

@@ -36,7 +36,8 @@ public:
     QLineEdit* DBEdit = nullptr;
     QLabel* TipMarker = nullptr;
     QLabel* Label6 = nullptr;
-    QLabel* LabelAnswered = nullptr;
+    QLabel* LabelCount = nullptr;    // "Отвечено N из M"
+    QLabel* LabelAnswered = nullptr; // the confirmed answer of the question shown
     QPlainTextEdit* DBMemo_Vopros = nullptr;
     QComboBox* DBComboBox_Otvet1 = nullptr;
     QComboBox* DBComboBox_Otvet2 = nullptr;

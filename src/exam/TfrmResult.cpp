@@ -13,6 +13,7 @@
 #include "exam/TfrmResultAll.h"
 #include "exam/flow/ExamFlow.h"
 #include "ui/Guarded.h"
+#include "ui/WorkArea.h"
 #include "ui/ribbon/Ribbon.h"
 
 #include <QAction>
@@ -49,7 +50,7 @@ TfrmResult::TfrmResult(QWidget* parent) : QDialog(parent)
     layout->addWidget(ribbon);
     buildRibbon();
     buildBoxes();
-    resize(1100, 640);
+    WorkArea::resizeWithin(this, QSize(1100, 640));
 }
 
 void TfrmResult::buildRibbon()
@@ -255,6 +256,12 @@ void TfrmResult::showJournal()
     DBComboBox2->setCurrentIndex(DBComboBox2->findText(value("Система_тока")));
     DBComboBox3->clear();
     DBComboBox3->addItem(value("Стаж_работы_в_должности"));
+    // A text longer than its box shows from its start, the whole of it in the box's tip.
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        box->setCursorPosition(0);
+        box->setToolTip(box->fontMetrics().horizontalAdvance(box->text()) > box->width() - 8 ? box->text()
+                                                                                             : QString());
+    }
     m_loading = false;
 }
 

@@ -6,24 +6,33 @@
 #include "data/TfrmADODataModule.h"
 #include "exam/ExamWidgets.h"
 #include "ui/Guarded.h"
+#include "ui/WorkArea.h"
 #include "ui/ribbon/Ribbon.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCursor>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QToolTip>
+#include <QTimer>
 
 using namespace ExamWidgets;
 
 namespace {
 constexpr int VisiblePanels = 5;
+
+// The height a read-only box needs to show its whole text at its present width.
+int wholeTextHeight(const QPlainTextEdit* box)
+{
+    const int width = std::max(100, box->viewport()->width() - 2 * int(box->document()->documentMargin()));
+    const QRect text =
+        box->fontMetrics().boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, box->toPlainText());
+    return text.height() + 2 * int(box->document()->documentMargin()) + 2 * box->frameWidth();
 }
+} // namespace
 
 TfrmResultAll::TfrmResultAll(QWidget* parent) : QDialog(parent)
 {
@@ -57,13 +66,28 @@ TfrmResultAll::TfrmResultAll(QWidget* parent) : QDialog(parent)
     m_listLayout->addStretch(1);
     DBCtrlGrid1->setWidget(m_list);
     layout->addWidget(DBCtrlGrid1, 1);
-    resize(1100, 760);
+
+    // The hint a click shows stays until the next click on a question.
+    HintBox = new QLabel(this);
+    HintBox->setObjectName(QStringLiteral("HintBox"));
+    HintBox->setWordWrap(true);
+    HintBox->setTextFormat(Qt::PlainText);
+    HintBox->setFrameShape(QFrame::Box);
+    HintBox->setMargin(8);
+    HintBox->setAutoFillBackground(true);
+    QPalette tip = HintBox->palette();
+    tip.setColor(QPalette::Window, QColor(255, 255, 225));
+    tip.setColor(QPalette::WindowText, Qt::black);
+    HintBox->setPalette(tip);
+    HintBox->hide();
+    WorkArea::fill(this);
 }
 
 void TfrmResultAll::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
+        WorkArea::fill(this);
         setWindowState(windowState() | Qt::WindowMaximized);
         FormShow();
     }
@@ -75,6 +99,7 @@ void TfrmResultAll::clearPanels()
         delete p.frame;
     m_panels.clear();
     m_shownHints.clear();
+    HintBox->hide();
 }
 
 void TfrmResultAll::FormShow()
@@ -85,7 +110,8 @@ void TfrmResultAll::FormShow()
     m_questions.clear();
     guarded(this, [&] {
         TfrmADODataModule* dm = TfrmADODataModule::instance();
-        dm->openTable(dm->ADOOtvety, Schema::Otvety, QStringLiteral("Индекс"));
+        // The panels follow the questions' order, whatever order they were answered in.
+        dm->openTable(dm->ADOOtvety, Schema::Otvety, QStringLiteral("Номер_вопроса"));
         dm->openTable(dm->ADOVoprosy_Otvety, Schema::VoprosyOtvety, QStringLiteral("Индекс"));
         SqlTableModel* q = dm->ADOVoprosy_Otvety;
         for (int r = 0; r < q->rowCount(); ++r) {
@@ -104,6 +130,8 @@ void TfrmResultAll::FormShow()
                      a->value(r, QStringLiteral("Верно_Неверно")).toString());
     });
     fitPanels();
+    // Once the panels are laid out, their boxes' widths tell how high the texts run.
+    QTimer::singleShot(0, this, &TfrmResultAll::fitPanels);
 }
 
 void TfrmResultAll::addPanel(int questionNumber, const QString& question, const QString& answer, const QString& flag)
@@ -125,7 +153,7 @@ void TfrmResultAll::addPanel(int questionNumber, const QString& question, const 
     p.DBMemo_Vopros = memo(QStringLiteral("DBMemo_Vopros"), p.frame);
     p.DBMemo_Otvet = memo(QStringLiteral("DBMemo_Otvet"), p.frame);
     p.DBMemo_Verno_Neverno = memo(QStringLiteral("DBMemo_Verno_Neverno"), p.frame);
-    p.DBMemo_Verno_Neverno->setMaximumHeight(48);
+    p.DBMemo_Verno_Neverno->setFixedHeight(p.DBMemo_Verno_Neverno->fontMetrics().height() + 12);
     setStoredText(p.DBMemo_Vopros, question);
     setStoredText(p.DBMemo_Otvet, answer);
     setStoredText(p.DBMemo_Verno_Neverno, flag.trimmed());
@@ -136,11 +164,14 @@ void TfrmResultAll::addPanel(int questionNumber, const QString& question, const 
     numberRow->addWidget(p.DBText1);
     numberRow->addStretch(1);
     grid->addLayout(numberRow, 0, 0);
-    grid->addWidget(p.DBMemo_Vopros, 1, 0, 4, 1);
+    grid->addWidget(p.DBMemo_Vopros, 1, 0, 2, 1);
     grid->addWidget(new QLabel(QStringLiteral("Выбран ответ"), p.frame), 0, 1);
     grid->addWidget(p.DBMemo_Otvet, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Оценка"), p.frame), 2, 1);
-    grid->addWidget(p.DBMemo_Verno_Neverno, 3, 1);
+    auto* verdictRow = new QHBoxLayout;
+    verdictRow->addWidget(new QLabel(QStringLiteral("Оценка"), p.frame));
+    verdictRow->addWidget(p.DBMemo_Verno_Neverno, 1);
+    grid->addLayout(verdictRow, 2, 1);
+    grid->setRowStretch(1, 1);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
     m_listLayout->insertWidget(m_listLayout->count() - 1, p.frame);
@@ -150,8 +181,13 @@ void TfrmResultAll::addPanel(int questionNumber, const QString& question, const 
 void TfrmResultAll::fitPanels()
 {
     const int height = std::max(80, DBCtrlGrid1->viewport()->height() / VisiblePanels - 2);
-    for (const Panel& p : std::as_const(m_panels))
-        p.frame->setFixedHeight(height);
+    for (const Panel& p : std::as_const(m_panels)) {
+        // A panel grows until its question and the chosen answer are shown whole.
+        const int line = p.DBText1->sizeHint().height() + 4;
+        const int question = line + wholeTextHeight(p.DBMemo_Vopros);
+        const int answer = line + wholeTextHeight(p.DBMemo_Otvet) + 4 + p.DBMemo_Verno_Neverno->height();
+        p.frame->setFixedHeight(std::max(height, std::max(question, answer) + 16));
+    }
     DBCtrlGrid1->verticalScrollBar()->setSingleStep(height + 2);
     DBCtrlGrid1->verticalScrollBar()->setPageStep(VisiblePanels * (height + 2));
 }
@@ -173,7 +209,7 @@ QString TfrmResultAll::hintFor(int questionNumber) const
 
 QString TfrmResultAll::shownHint(int panel) const
 {
-    return m_shownHints.value(panel);
+    return HintBox->isHidden() ? QString() : m_shownHints.value(panel);
 }
 
 void TfrmResultAll::DBMemo_VoprosMouseDown(int panel)
@@ -186,20 +222,31 @@ void TfrmResultAll::DBMemo_VoprosMouseDown(int panel)
         Messages::warning(this, QStringLiteral("Вопрос №%1 не найден среди вопросов экзамена.").arg(p.questionNumber));
         return;
     }
-    for (auto it = m_shownHints.cbegin(); it != m_shownHints.cend(); ++it)
-        m_panels.at(it.key()).DBMemo_Vopros->setToolTip(QString());
     m_shownHints.clear();
     if (Global::PokazPodskazki == 1) {
-        const QString shown = forDisplay(hint).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
-        p.DBMemo_Vopros->setToolTip(shown);
         m_shownHints.insert(panel, hint);
-        if (p.DBMemo_Vopros->isVisible())
-            QToolTip::showText(QCursor::pos(), shown, p.DBMemo_Vopros);
+        showHintBox(p.DBMemo_Vopros, forDisplay(hint));
         Global::PokazPodskazki = 0;
     } else {
-        QToolTip::hideText();
+        HintBox->hide();
         Global::PokazPodskazki = 1;
     }
+}
+
+void TfrmResultAll::showHintBox(QWidget* questionBox, const QString& text)
+{
+    HintBox->setText(text);
+    const QRect area = rect().adjusted(8, 8, -8, -8);
+    const int boxWidth = std::min(area.width(), std::max(480, width() / 2));
+    const int boxHeight = std::min(area.height(), HintBox->heightForWidth(boxWidth));
+    // Beside the clicked question, kept inside the window.
+    QRect box(questionBox->mapTo(this, QPoint(questionBox->width() / 3, questionBox->height() / 2)),
+              QSize(boxWidth, boxHeight));
+    box.moveLeft(std::clamp(box.left(), area.left(), area.right() + 1 - boxWidth));
+    box.moveTop(std::clamp(box.top(), area.top(), area.bottom() + 1 - boxHeight));
+    HintBox->setGeometry(box);
+    HintBox->show();
+    HintBox->raise();
 }
 
 bool TfrmResultAll::eventFilter(QObject* watched, QEvent* event)
@@ -216,7 +263,7 @@ void TfrmResultAll::actCloseDetailExecute()
 {
     FormClose();
     m_closing = true;
-    QToolTip::hideText();
+    HintBox->hide();
     done(QDialog::Accepted);
 }
 

@@ -32,6 +32,8 @@ public:
     Ribbon* ribbon = nullptr;
     QAction* actCloseDetail = nullptr;
     QScrollArea* DBCtrlGrid1 = nullptr;
+    // The hint of the question last clicked, shown over the panels until the next click.
+    QLabel* HintBox = nullptr;
 
     void FormShow();
     void FormClose();
@@ -61,6 +63,7 @@ private:
     void clearPanels();
     void addPanel(int questionNumber, const QString& question, const QString& answer, const QString& flag);
     void fitPanels();
+    void showHintBox(QWidget* questionBox, const QString& text);
 
     QWidget* m_list = nullptr;
     QVBoxLayout* m_listLayout = nullptr;

@@ -143,6 +143,8 @@ void TfrmOpenBD::buildLayout()
     Label1->setBuddy(DBLookupComboBox);
     connect(DBLookupComboBox, &LookupComboBox::closedUp, this, &TfrmOpenBD::DBLookupComboBoxCloseUp);
     connect(DBLookupComboBox, &QComboBox::activated, this, &TfrmOpenBD::DBLookupComboBoxCloseUp);
+    // A long category name may not fit the box: the whole of it in the box's tip.
+    connect(DBLookupComboBox, &QComboBox::currentTextChanged, DBLookupComboBox, &QWidget::setToolTip);
     DBLookupComboBox->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
@@ -201,7 +203,7 @@ void TfrmOpenBD::FormShow()
     actDalee->setEnabled(false);
     for (QAction* a : m_razdel)
         a->setEnabled(false);
-    Label4->setText(ChooserRules::modeLine(Global::RegimRaboty));
+    Label4->setText(m_forImport ? ChooserRules::importLine() : ChooserRules::modeLine(Global::RegimRaboty));
     Label1->setText(QStringLiteral("Выберите категорию специалиста из списка"));
 }
 
@@ -243,12 +245,12 @@ void TfrmOpenBD::applySectionRule()
 void TfrmOpenBD::DBLookupComboBoxCloseUp()
 {
     // Closing the list without a category leaves "Далее" disabled: there is nothing to go on with.
-    if (categoryPosition() < 1)
+    if (categoryPosition() < 1 || m_leavingForImport)
         return;
     Global::NameKategorii = DBLookupComboBox->currentText();
     actDalee->setEnabled(true);
     showChosenCategory();
-    Label5->setText(QStringLiteral("Для выбора № раздела из списка разделов нажмите \"Далее\""));
+    Label5->setText(ChooserRules::sectionPrompt(m_forImport));
     Label5->show();
     applySectionRule();
 }
@@ -263,9 +265,27 @@ void TfrmOpenBD::actDaleeExecute()
     applySectionRule();
 }
 
+int TfrmOpenBD::execForImport()
+{
+    m_forImport = true;
+    const int result = exec();
+    m_forImport = false;
+    return result;
+}
+
 void TfrmOpenBD::openSection(int section)
 {
     Global::NameRazdela = Categories::sectionTableName(section);
+    if (m_forImport) {
+        Label5->setText(ChooserRules::importFollows(section));
+        Label5->show();
+        Label5->repaint();
+        // Hiding the window closes the list once more; that is no pick.
+        m_leavingForImport = true;
+        accept();
+        m_leavingForImport = false;
+        return;
+    }
     switch (Global::RegimRaboty) {
     case Global::RegimSelfTraining:
         openModeWindow(Forms::frmBGD_Samopodgotovka, section);

@@ -28,6 +28,10 @@ public:
     // The list drops down by itself whenever the window becomes active; tests switch that off.
     static inline bool autoDropDown = true;
 
+    // Shown for the import: the mode line names the import, a section command only records the
+    // section, says that the question file comes next and closes the chooser.
+    int execForImport();
+
     void FormShow();
     void FormActivate();
     void DBLookupComboBoxCloseUp();
@@ -77,4 +81,6 @@ private:
 
     QAction* m_razdel[9] = {};
     bool m_closingByCommand = false;
+    bool m_forImport = false;
+    bool m_leavingForImport = false;
 };

@@ -8,6 +8,7 @@
 #include "ui/ribbon/Ribbon.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -17,8 +18,27 @@ TfrmBGD_Samopodgotovka::TfrmBGD_Samopodgotovka(QWidget* parent)
     setObjectName(QStringLiteral("TfrmBGD_Samopodgotovka"));
     setProperty("helpTopic", 3);
     buildRibbon();
+    buildMarks();
     applyLook();
     FormCreate();
+}
+
+void TfrmBGD_Samopodgotovka::buildMarks()
+{
+    QLabel** marks[] = {&Mark1, &Mark2, &Mark3};
+    QFrame* bars[] = {DBCtrlGrid1->Panel2, DBCtrlGrid1->Panel3, DBCtrlGrid1->Panel4};
+    for (int k = 0; k < 3; ++k) {
+        auto* label = new QLabel(bars[k]);
+        label->setObjectName(QStringLiteral("Mark%1").arg(k + 1));
+        label->setFrameShape(QFrame::Box);
+        label->setMargin(2);
+        SectionStyle::setBackground(label, Qt::white);
+        SectionStyle::setTextLook(label, Qt::black, SectionStyle::labelFont(QString(), true, false));
+        label->hide();
+        // Between the answer's caption and its flag.
+        static_cast<QBoxLayout*>(bars[k]->layout())->insertWidget(1, label);
+        *marks[k] = label;
+    }
 }
 
 void TfrmBGD_Samopodgotovka::FormCreate()
@@ -140,6 +160,8 @@ void TfrmBGD_Samopodgotovka::revealAnswer(int k)
     const QString flagText = flag->text();
     Global::Stroka = AnswerFlag::prefix(flagText);
     flag->setVisible(true);
+    mark(k)->setText(AnswerFlag::mark(AnswerFlag::classify(flagText)));
+    mark(k)->setVisible(true);
     QFont font = box->font();
     QColor colour;
     switch (AnswerFlag::classify(flagText)) {
@@ -172,6 +194,7 @@ void TfrmBGD_Samopodgotovka::resetFeedback()
         MemoBox* box = DBCtrlGrid1->answerBox(k);
         SectionStyle::setMemoTextColor(box, Qt::black);
         DBCtrlGrid1->flagLabel(k)->setVisible(false);
+        mark(k)->setVisible(false);
         QFont font = box->font();
         font.setBold(false);
         font.setItalic(false);

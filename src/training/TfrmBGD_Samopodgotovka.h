@@ -4,6 +4,8 @@
 // Nothing is recorded and the bank is never changed.
 #include "ui/question/QuestionBrowseDialog.h"
 
+class QLabel;
+
 class TfrmBGD_Samopodgotovka : public QuestionBrowseDialog
 {
     Q_OBJECT
@@ -20,6 +22,12 @@ public:
     QAction* actFromRazdelSamopodgotovka = nullptr;
     QAction* actFormat = nullptr;
     QAction* actOutSamopodgotovka = nullptr;
+    // Beside each answer's header once it is revealed: the verdict as a sign and a word, for a
+    // trainee who cannot tell the colours apart.
+    QLabel* Mark1 = nullptr;
+    QLabel* Mark2 = nullptr;
+    QLabel* Mark3 = nullptr;
+    QLabel* mark(int k) const { return k == 1 ? Mark1 : k == 2 ? Mark2 : Mark3; }
 
     void FormCreate();
     bool FormShow() override;
@@ -46,6 +54,7 @@ protected:
 
 private:
     void buildRibbon();
+    void buildMarks();
     void applyLook();
     void revealAnswer(int k);
 };

@@ -9,6 +9,23 @@
 
 namespace Messages {
 
+QWidget* owner(QWidget* parent)
+{
+    // A box over a hidden window (the print window that carries the print commands) would stand
+    // at the screen's corner: it goes over the window the user is working in instead.
+    if (parent && parent->window()->isVisible())
+        return parent->window();
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow(); active && active->isVisible())
+        return active;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->isWindow() && !(top->windowFlags() & Qt::ToolTip)
+            && top->windowType() != Qt::Popup)
+            return top;
+    return nullptr;
+}
+
 namespace {
 Hook g_hook;
 
@@ -27,7 +44,7 @@ QMessageBox::StandardButton show(QWidget* parent, Kind kind, const QString& text
     // The program stores line breaks as a lone carriage return; the box wants "\n".
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(icon, AppInfo::Title, shown, buttons, parent ? parent : QApplication::activeWindow());
+    QMessageBox box(icon, AppInfo::Title, shown, buttons, owner(parent));
     box.setDefaultButton(defaultButton);
     if (QAbstractButton* yes = box.button(QMessageBox::Yes))
         yes->setText(QStringLiteral("Да"));
@@ -94,7 +111,7 @@ QString openFileName(QWidget* parent, const QString& caption, const QString& dir
         g_next.reset();
         return name;
     }
-    return QFileDialog::getOpenFileName(parent, caption, directory, filter);
+    return QFileDialog::getOpenFileName(Messages::owner(parent), caption, directory, filter);
 }
 
 QString saveFileName(QWidget* parent, const QString& caption, const QString& path, const QString& filter)

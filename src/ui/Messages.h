@@ -22,7 +22,11 @@ struct Message {
 using Hook = std::function<QMessageBox::StandardButton(const Message&)>;
 void setHook(Hook hook);
 
-// Shown with the application title as caption.
+// The window a box is shown over: the parent's window while it is on the screen, otherwise the
+// window the user is working in (the active modal window, the active window, a visible one).
+QWidget* owner(QWidget* parent);
+
+// Shown with the application title as caption, centred on owner(parent).
 void information(QWidget* parent, const QString& text);
 void warning(QWidget* parent, const QString& text);
 void error(QWidget* parent, const QString& text);

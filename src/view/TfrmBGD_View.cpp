@@ -72,12 +72,13 @@ void TfrmBGD_View::applyLook()
     setBackground(page, Qt::gray);
     setBackground(page->content(), Qt::gray);
     const QColor yellow(255, 255, 0);
-    const QColor skyBlue(166, 202, 240);
     for (QFrame* bar : {page->Panel1, page->Panel2, page->Panel3, page->Panel4})
         setBackground(bar, QColor(64, 64, 64));
     setTextLook(Label1, yellow, labelFont(QStringLiteral("Times New Roman"), true, true));
-    setTextLook(Label6, yellow, labelFont(QStringLiteral("Times New Roman"), true, true));
-    setBackground(Label6, skyBlue.darker(250));
+    setSectionLabelLook(Label6, yellow, labelFont(QStringLiteral("Times New Roman"), true, true));
+    page->setSourceTipsVisible(true);
+    for (QLabel* tip : {page->QuestionTip, page->AnswerTip})
+        setTextColor(tip, yellow);
     setNumberBoxLook(DBEdit);
     for (QLabel* label : {page->Label2, page->Label3, page->Label4})
         setTextLook(label, yellow, labelFont(QStringLiteral("Tahoma"), true, true));

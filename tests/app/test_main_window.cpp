@@ -3,6 +3,7 @@
 #include "TestDataFolder.h"
 #include "app/DataGrid.h"
 #include "app/Forms.h"
+#include "app/Startup.h"
 #include "app/TPasswordDlg.h"
 #include "app/TfrmClassificatorZorvek.h"
 #include "core/Global.h"
@@ -17,6 +18,9 @@
 #include "ui/ribbon/Ribbon.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QToolTip>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -111,6 +115,9 @@ class TestMainWindow : public QObject
     }
 
 private slots:
+    // The program's own start-up settings (fonts, translations).
+    void initTestCase() { Startup::configureApplication(*static_cast<QApplication*>(QCoreApplication::instance())); }
+
     void init()
     {
         Global::resetAll();
@@ -663,6 +670,111 @@ private slots:
         trigger("actCategorii");
         QCOMPARE(m_messages.size(), before + 1);
         QVERIFY(!w->DBGrid->isVisible());
+    }
+
+    // The personnel grid keeps the field table's widths after an exam has used its table object,
+    // marks the current row instead of numbering the rows, and fits each title's words.
+    void personnelGridAfterAnExam()
+    {
+        start();
+        showPersonal();
+        SqlTableModel* personal = Forms::frmADODataModule->ADOPersonal;
+        QHeaderView* header = w->DBGrid->horizontalHeader();
+        const int name = personal->column(QStringLiteral("Фамилия_Имя_Отчество"));
+        const int unit = personal->column(QStringLiteral("Линейное_подразделение"));
+        const int chars = w->DBGrid->fontMetrics().averageCharWidth();
+        QList<int> widths;
+        for (int c = 0; c < personal->columnCount(); ++c)
+            widths << header->sectionSize(c);
+        QVERIFY(widths[name] >= 30 * chars && widths[name] > widths[unit]);
+
+        whenShown(Forms::frmResult, [] {
+            Forms::frmResult->actFIOExecute();
+            Forms::frmResult->actExamenationOutExecute();
+        });
+        trigger("actExamenationExe");
+        QVERIFY(!Forms::frmResult->isVisible());
+        QCOMPARE(w->DBGrid->model(), personal);
+        for (int c = 0; c < personal->columnCount(); ++c)
+            QVERIFY2(header->sectionSize(c) == widths[c], qPrintable(personal->headerData(c, Qt::Horizontal).toString()));
+
+        // The row header: a mark at the current row, nothing at the others (no row numbers).
+        QHeaderView* rows = w->DBGrid->verticalHeader();
+        QVERIFY(rows->width() <= 24);
+        w->DBGrid->setCurrentIndex(personal->index(0, 1));
+        const QImage shot = rows->grab().toImage();
+        const auto inked = [&](int row) {
+            const QRect r = QRect(0, rows->sectionViewportPosition(row), rows->width(), rows->sectionSize(row))
+                                .adjusted(3, 3, -3, -3);
+            const QRgb ground = shot.pixel(r.topLeft());
+            int n = 0;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    n += qGray(shot.pixel(x, y)) + 60 < qGray(ground);
+            return n;
+        };
+        QVERIFY(inked(0) > 0);
+        for (int row : {5, 9, 11})
+            QCOMPARE(inked(row), 0);
+        // Every piece of a wrapped title fits its column.
+        auto* titles = static_cast<WrappedTitleHeader*>(header);
+        for (int c = 0; c < personal->columnCount(); ++c) {
+            const QString title = personal->headerData(c, Qt::Horizontal).toString();
+            QVERIFY2(titles->widestWord(title) < header->sectionSize(c), qPrintable(title));
+        }
+    }
+
+    // In Критерии_оценки every column is in view, the category's long names elided with the
+    // whole name in the tip.
+    void criteriaGridShowsTheThresholds()
+    {
+        start();
+        trigger("actCriterii");
+        QTest::qWait(20);
+        DataGrid* grid = w->DBGrid;
+        const int last = grid->model()->columnCount() - 1;
+        QCOMPARE(grid->model()->headerData(last, Qt::Horizontal).toString(), QStringLiteral("Неудовлетворительно"));
+        QVERIFY(grid->columnViewportPosition(last) + grid->columnWidth(last) <= grid->viewport()->width());
+        QVERIFY(grid->columnWidth(1) <= grid->viewport()->width() / 3);
+
+        const QModelIndex admin = grid->model()->index(0, 1);
+        const QString name = admin.data().toString();
+        QVERIFY(QFontMetrics(grid->font()).horizontalAdvance(name) > grid->columnWidth(1));
+        const QPoint at = grid->visualRect(admin).center();
+        QHelpEvent help(QEvent::ToolTip, at, grid->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(grid->viewport(), &help);
+        QTRY_COMPARE(QToolTip::text(), name);
+    }
+
+    // A message of the hidden print window, and one while the chooser is open, stand centred
+    // over the window the user is working in.
+    void messagesCentredOnTheWorkingWindow()
+    {
+        start();
+        Messages::setHook({});
+        QPoint shownAt;
+        const auto closeTheBox = [&] {
+            QTimer::singleShot(50, this, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    shownAt = box->frameGeometry().center();
+                    box->accept();
+                }
+            });
+        };
+        QVERIFY(!Forms::frmGurnal->isVisible());
+        closeTheBox();
+        Messages::information(Forms::frmGurnal, QStringLiteral("Документ сформирован."));
+        QVERIFY((shownAt - w->frameGeometry().center()).manhattanLength() < 40);
+
+        shownAt = {};
+        whenShown(Forms::frmOpenBD, [&] {
+            closeTheBox();
+            Messages::warning(nullptr, QStringLiteral("Раздел не выбран."));
+            Forms::frmOpenBD->actExitExecute();
+        });
+        trigger("actViewExe");
+        QVERIFY(!shownAt.isNull());
+        QVERIFY((shownAt - Forms::frmOpenBD->frameGeometry().center()).manhattanLength() < 40);
     }
 };
 

@@ -5,6 +5,7 @@
 #include "ui/Messages.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -59,7 +60,16 @@ private slots:
     void layout()
     {
         QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Окно ввода пароля"));
-        QCOMPARE(m_dlg->size(), QSize(491, 225));
+        // The notice wraps at the dialog's width and the dialog ends just below it.
+        m_dlg->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dlg));
+        QLabel* notice = m_dlg->Label2;
+        QCOMPARE(m_dlg->width(), 491);
+        QVERIFY(notice->text().contains(QStringLiteral("поставляемом в соответствующее подразделение.")));
+        QVERIFY(notice->heightForWidth(notice->width()) <= notice->height());
+        QVERIFY(notice->geometry().bottom() < m_dlg->height());
+        QVERIFY(m_dlg->height() - notice->geometry().bottom() < m_dlg->height() / 6);
+        m_dlg->hide();
         QCOMPARE(m_dlg->Password->echoMode(), QLineEdit::Password);
         QVERIFY(m_dlg->OKBtn->isDefault());
         QCOMPARE(m_dlg->findChild<QAction*>(QStringLiteral("N1"))->text(),

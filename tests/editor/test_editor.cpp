@@ -480,10 +480,21 @@ private slots:
         open();
         QVERIFY(w->DataSetAppendEditor->isEnabled());
         QVERIFY(w->DataSetDeleteEditor->isEnabled());
-        QVERIFY(w->DataSetEdit_Editor->isEnabled());
         QVERIFY(w->DataSetRefreshEditor->isEnabled());
         QVERIFY(!w->DataSetPostEditor->isEnabled());
         QVERIFY(!w->DataSetCancelEditor->isEnabled());
+        // The page opens locked on a registered question: it looks read-only, says why, and
+        // offers no editing.
+        QVERIFY(!w->DataSetEdit_Editor->isEnabled());
+        QVERIFY(w->LabelLock->isVisibleTo(w.get()));
+        QVERIFY(w->LabelLock->text().contains(QStringLiteral("Зарегистрированный вопрос")));
+        QVERIFY(w->DBMemo_Vopros->palette().color(QPalette::Base) != QColor(Qt::white));
+
+        // An added question on an unlocked page is edited.
+        addQuestion(QStringLiteral("Добавленный"));
+        QVERIFY(!w->LabelLock->isVisibleTo(w.get()));
+        QCOMPARE(w->DBMemo_Vopros->palette().color(QPalette::Base), QColor(Qt::white));
+        QVERIFY(w->DataSetEdit_Editor->isEnabled());
         w->DataSetEdit_EditorExecute();
         QVERIFY(w->DataSetPostEditor->isEnabled());
         QVERIFY(!w->DataSetEdit_Editor->isEnabled());
@@ -491,10 +502,10 @@ private slots:
         QVERIFY(!w->DataSetPostEditor->isEnabled());
 
         // A change made outside the editor comes back with "Восстановить текущую запись из таблицы".
-        fx->onBank(0, QStringLiteral("Update Раздел_1 Set Вопрос = ? Where Индекс = 12"),
+        fx->onBank(0, QStringLiteral("Update Раздел_1 Set Вопрос = ? Where Индекс = 13"),
                    {QStringLiteral("извне")});
         w->DataSetRefreshEditorExecute();
-        QCOMPARE(number(), 12);
+        QCOMPARE(number(), 13);
         QCOMPARE(w->DBMemo_Vopros->storedText(), QStringLiteral("извне"));
     }
 

@@ -10,10 +10,12 @@
 #include "data/Db.h"
 #include "data/TfrmADODataModule.h"
 #include "select/TfrmOpenBD.h"
+#include "training/TfrmBGD_Samopodgotovka.h"
 #include "ui/Messages.h"
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
@@ -168,6 +170,41 @@ private slots:
         QCOMPARE(Global::NameRazdela, QStringLiteral("Раздел_4"));
     }
 
+    // The chooser says it picks the section a file fills, and what comes next; the section
+    // command goes on to the file, also after a self-training run.
+    void chooserLeadsToTheFile()
+    {
+        Global::RegimRaboty = Global::RegimSelfTraining;
+        FileDialogs::setNextFileName(writeFile(QStringLiteral("раздел2.txt"), questions(2, 4)));
+        answerPassword(RightPassword);
+        QString modeLine, prompt, afterSection;
+        whenShown(Forms::frmOpenBD, [&] {
+            TfrmOpenBD* chooser = Forms::frmOpenBD;
+            modeLine = chooser->Label4->text();
+            chooser->pickCategory(3);
+            prompt = chooser->Label5->text();
+            chooser->actDaleeExecute();
+            chooser->razdel(2)->trigger();
+            afterSection = chooser->Label5->text();
+        });
+        runImport();
+        QVERIFY2(!modeLine.contains(QStringLiteral("\"\"")), qPrintable(modeLine));
+        QVERIFY(modeLine.contains(QStringLiteral("Заполнение базы данных классификатора")));
+        QVERIFY(prompt.contains(QStringLiteral("файла вопросов")));
+        QVERIFY2(afterSection.contains(QStringLiteral("№2")) && afterSection.contains(QStringLiteral("файла")), qPrintable(afterSection));
+        QVERIFY(!Forms::frmBGD_Samopodgotovka->isVisible());
+        QCOMPARE(count(Messages::Kind::Information, QStringLiteral("записано вопросов: 4")), 1);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Классификатор ЗОРВЕК"));
+        // Outside the import the chooser speaks of the mode again.
+        Global::RegimRaboty = Global::RegimView;
+        whenShown(Forms::frmOpenBD, [&] {
+            modeLine = Forms::frmOpenBD->Label4->text();
+            Forms::frmOpenBD->actExitExecute();
+        });
+        w->action(QStringLiteral("actViewExe"))->trigger();
+        QVERIFY(modeLine.endsWith(QStringLiteral("\"Просмотр\"")));
+    }
+
     void cancelledFileDialogChangesNothing()
     {
         const QByteArray before = fileChecksum(bank(2));
@@ -207,7 +244,7 @@ private slots:
         QCOMPARE(count(Messages::Kind::Information, QStringLiteral("записано вопросов: 7")), 1);
         QCOMPARE(count(Messages::Kind::Information, QStringLiteral("Файл прочитан в кодировке Windows-1251")),
                  1);
-        QCOMPARE(w->windowTitle(), QStringLiteral("7"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Классификатор ЗОРВЕК"));
         QCOMPARE(fileChecksum(bank(1)), firstBank);
         const QSqlDatabase& db = Forms::frmADODataModule->ADOConnection;
         QCOMPARE(db.databaseName(), bank(4));

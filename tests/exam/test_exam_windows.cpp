@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
 #include <QToolTip>
@@ -41,6 +42,7 @@ private slots:
     void leavingAfterNineOfTenShowsNoResults();
     void closingThroughTheFrameIsTheExitCommand();
     void detailedResultsFollowTheQuestionNumber();
+    void detailedResultsHintStaysUntilTheNextClick();
     void registrationWithoutEarlierCheck();
     void cliLeavesTheSameJournalRowAsTheWindows();
     void reasonChangedAtResultsStageStillEntersOnce();
@@ -277,8 +279,11 @@ void TestExamWindows::chosenAnswerMarkAndOneAnswerPerQuestion()
     QVERIFY(!m_exam->actPostExamenation->isEnabled());
     QCOMPARE(m_exam->DBMemo_Otvet3->palette().color(QPalette::Base), QColor(Qt::white));
     // Back to the answered question: it says so and takes no second answer.
+    QCOMPARE(m_exam->LabelCount->text(), QStringLiteral("Отвечено 1 из 10"));
     m_exam->showQuestion(1);
-    QVERIFY(!m_exam->LabelAnswered->text().isEmpty());
+    QCOMPARE(m_exam->LabelAnswered->text(), QStringLiteral("Ответ №3 подтверждён"));
+    QCOMPARE(m_exam->DBMemo_Otvet3->palette().color(QPalette::Base), QColor(192, 192, 192));
+    QCOMPARE(m_exam->DBMemo_Otvet1->palette().color(QPalette::Base), QColor(Qt::white));
     QVERIFY(!m_exam->actAnswer1Examenation->isEnabled());
     m_exam->actAnswer1ExamenationExecute();
     m_exam->actPostExamenationExecute();
@@ -358,20 +363,68 @@ void TestExamWindows::detailedResultsFollowTheQuestionNumber()
     m_detail->FormShow();
     QCOMPARE(m_detail->panels().size(), 10);
     const auto& panel = m_detail->panels().at(3);
-    QCOMPARE(panel.DBText1->text(), QStringLiteral("7"));
-    const QString question7 = Db::scalar(m_dm->ADOConnection, QStringLiteral("Select Вопрос From Вопросы_ответы Where Индекс = 7")).toString();
+    // Panels in question order, whatever order the answers came in.
+    for (int i = 0; i < 10; ++i)
+        QCOMPARE(m_detail->panels().at(i).DBText1->text(), QString::number(i + 1));
+    QCOMPARE(panel.DBText1->text(), QStringLiteral("4"));
+    const QString question4 = Db::scalar(m_dm->ADOConnection, QStringLiteral("Select Вопрос From Вопросы_ответы Where Индекс = 4")).toString();
     m_detail->DBMemo_VoprosMouseDown(3);
     const QString hint = m_detail->shownHint(3);
-    QVERIFY(hint.startsWith(QStringLiteral("Вопрос\r") + question7 + QStringLiteral("Ответ №1\r")));
+    QVERIFY(hint.startsWith(QStringLiteral("Вопрос\r") + question4 + QStringLiteral("Ответ №1\r")));
     QVERIFY(hint.endsWith(QString(35, QLatin1Char('-')) + QStringLiteral("  ")));
     m_detail->DBMemo_VoprosMouseDown(3);   // the second click hides it
     QVERIFY(m_detail->shownHint(3).isEmpty());
     m_detail->DBMemo_VoprosMouseDown(0);   // the third shows the clicked question's hint
     QVERIFY(m_detail->shownHint(0).contains(
-        Db::scalar(m_dm->ADOConnection, QStringLiteral("Select Вопрос From Вопросы_ответы Where Индекс = 10")).toString()));
+        Db::scalar(m_dm->ADOConnection, QStringLiteral("Select Вопрос From Вопросы_ответы Where Индекс = 1")).toString()));
     m_detail->FormShow();   // reopened: the first click shows again
     m_detail->DBMemo_VoprosMouseDown(1);
     QVERIFY(!m_detail->shownHint(1).isEmpty());
+}
+
+void TestExamWindows::detailedResultsHintStaysUntilTheNextClick()
+{
+    ExamFlow flow(*m_dm);
+    flow.start();
+    flow.registerWorker(14);
+    flow.setReason(QStringLiteral("Первичная"));
+    flow.begin();
+    flow.acceptRegistration();
+    flow.prepare();
+    for (int n = 1; n <= 10; ++n)
+        flow.confirm(n, 1);
+    QString longAnswer;
+    for (int line = 1; line <= 12; ++line)
+        longAnswer += QStringLiteral("Строка %1 выбранного ответа, достаточно длинная, чтобы переноситься.\r")
+                          .arg(line);
+    Db::exec(m_dm->ADOConnectionGlb,
+             QStringLiteral("Update Ответы Set Ответ_экзаменуемого = ? Where Номер_вопроса = 2"),
+             {longAnswer});
+    m_detail->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_detail.get()));
+    QTest::qWait(50);
+
+    // The chosen answer is shown whole: its box needs no scrolling.
+    const auto& second = m_detail->panels().at(1);
+    QVERIFY(second.DBMemo_Otvet->toPlainText().contains(QStringLiteral("Строка 12")));
+    QCOMPARE(second.DBMemo_Otvet->verticalScrollBar()->maximum(), 0);
+
+    // A click shows the hint; it is still shown after the button is released and time passes.
+    QWidget* question = m_detail->panels().at(0).DBMemo_Vopros->viewport();
+    QTest::mouseClick(question, Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::qWait(100);
+    QVERIFY(m_detail->HintBox->isVisible());
+    QVERIFY(m_detail->shownHint(0).startsWith(QStringLiteral("Вопрос\r")));
+    QVERIFY(m_detail->HintBox->text().contains(QStringLiteral("Ответ №3")));
+    QVERIFY(m_detail->rect().contains(m_detail->HintBox->geometry()));
+    QTest::mouseMove(m_detail->panels().at(2).DBMemo_Vopros->viewport(), QPoint(10, 10));
+    QTest::qWait(100);
+    QVERIFY(m_detail->HintBox->isVisible());
+    // The next click hides it.
+    QTest::mouseClick(m_detail->panels().at(2).DBMemo_Vopros->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::qWait(50);
+    QVERIFY(!m_detail->HintBox->isVisible());
+    m_detail->actCloseDetailExecute();
 }
 
 void TestExamWindows::registrationWithoutEarlierCheck()

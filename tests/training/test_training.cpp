@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QDataWidgetMapper>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -27,7 +28,7 @@ Look lookOf(Window& w, int k)
     const QColor c = box->palette().color(QPalette::Text);
     const QFont f = box->font();
     if (c == QColor(0, 0, 0) && !f.bold() && !f.italic() && !f.underline() && !f.strikeOut() &&
-        !w.DBCtrlGrid1->flagLabel(k)->isVisibleTo(&w))
+        !w.DBCtrlGrid1->flagLabel(k)->isVisibleTo(&w) && !w.mark(k)->isVisibleTo(&w))
         return Look::Plain;
     if (c == Window::rightColor() && f.bold() && f.underline() && !f.italic() && !f.strikeOut())
         return Look::Right;
@@ -111,6 +112,15 @@ private slots:
         QVERIFY(lf.bold());
         QVERIFY(!lf.strikeOut());
         QCOMPARE(lf.underline(), look == Look::Right);
+        // The verdict also reads without its colour, in the mark beside the answer's header.
+        QLabel* mark = w->Mark2;
+        QVERIFY(mark->isVisibleTo(w.get()));
+        QCOMPARE(mark->parentWidget(), w->DBCtrlGrid1->Panel3);
+        const QString word = look == Look::Right ? QStringLiteral("✔ верно")
+                             : look == Look::Wrong ? QStringLiteral("✘ неверно")
+                                                   : QStringLiteral("◐ неполный");
+        QVERIFY2(mark->text().startsWith(word), qPrintable(mark->text()));
+        QCOMPARE(mark->palette().color(QPalette::WindowText), QColor(Qt::black));
         // Pressing again gives the same look.
         w->actAnswer2SamopodgotovkaExecute();
         QCOMPARE(lookOf(*w, 2), look);

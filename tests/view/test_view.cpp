@@ -36,6 +36,13 @@ private:
             QVERIFY(memo->isReadOnly());
         }
         QCOMPARE(w->DBText1->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+        QCOMPARE(w->Label6->palette().color(QPalette::Window), QColor(166, 202, 240));
+        // Where the question and its first answer come from, beside the number and the answer.
+        QuestionPage* page = w->DBCtrlGrid1;
+        QVERIFY(page->QuestionTip->isVisibleTo(w.get()) && page->AnswerTip->isVisibleTo(w.get()));
+        QVERIFY(page->QuestionTip->toolTip().contains(QStringLiteral("На основании каких документов")));
+        QVERIFY(page->AnswerTip->toolTip().contains(QStringLiteral("Ответ №1")));
+        QCOMPARE(page->AnswerTip->parentWidget(), page->Panel2);
     }
 
 private slots:

@@ -35,6 +35,19 @@ Verdict classify(const QString& flag)
     return Verdict::Wrong;
 }
 
+QString mark(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Right:
+        return QStringLiteral("✔ верно");
+    case Verdict::Wrong:
+        return QStringLiteral("✘ неверно");
+    case Verdict::Incomplete:
+        return QStringLiteral("◐ неполный ответ");
+    }
+    return QString();
+}
+
 bool examCountsRight(const QString& flag)
 {
     return flag.startsWith(QStringLiteral("ве")) || flag.startsWith(QStringLiteral("Ве"));

@@ -18,6 +18,9 @@ QString prefix(const QString& flag);
 // else, an empty flag included, is right.
 Verdict classify(const QString& flag);
 
+// The verdict as a sign and a word, so that it reads without its colour.
+QString mark(Verdict verdict);
+
 // How the exam counts a flag: right when the flag as stored begins with "ве" or "Ве" (its grading
 // query tests Like "ве%" or "Ве%"; leading blanks make it wrong).
 bool examCountsRight(const QString& flag);

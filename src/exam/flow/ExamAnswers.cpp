@@ -32,6 +32,26 @@ bool ExamFlow::isAnswered(int questionNumber) const
            > 0;
 }
 
+int ExamFlow::confirmedAnswer(int questionNumber) const
+{
+    const QVariant chosen = Db::scalar(
+        m_dm.ADOConnectionGlb,
+        QStringLiteral("Select Ответ_экзаменуемого From Ответы Where Номер_вопроса = ?"), {questionNumber});
+    if (!chosen.isValid())
+        return 0;
+    QSqlQuery q =
+        Db::exec(m_dm.ADOConnection,
+                 QStringLiteral("Select Ответ_1, Ответ_2, Ответ_3 From Вопросы_ответы Where Индекс = ?"),
+                 {questionNumber});
+    if (!q.next())
+        return 0;
+    // Ответы keeps the chosen answer's text; an absent third answer was recorded as empty text.
+    for (int k = 0; k < 3; ++k)
+        if (q.value(k).toString() == chosen.toString())
+            return k + 1;
+    return 0;
+}
+
 bool ExamFlow::isComplete() const
 {
     const int total = questionCount();

@@ -100,6 +100,8 @@ public:
     int questionCount() const;
     QSet<int> answeredQuestions() const;
     bool isAnswered(int questionNumber) const;
+    // Which of the question's answers (1..3) was confirmed; 0 while it has none.
+    int confirmedAnswer(int questionNumber) const;
     bool isComplete() const;
     // The first unanswered question after `questionNumber` (wrapping round); 0 when none is left.
     int nextUnanswered(int questionNumber) const;

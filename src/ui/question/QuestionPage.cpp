@@ -3,6 +3,7 @@
 #include "core/question/QuestionHint.h"
 #include "data/SqlTableModel.h"
 #include "ui/question/BoundWidgets.h"
+#include "ui/question/SectionLabel.h"
 
 #include <QDataWidgetMapper>
 #include <QEvent>
@@ -50,13 +51,18 @@ QuestionPage::QuestionPage(FlagKind kind, QWidget* parent) : QFrame(parent), m_k
     DBEdit->setFocusPolicy(Qt::NoFocus);
     DBEdit->setFixedWidth(80);
     DBEdit->setAlignment(Qt::AlignCenter);
-    Label6 = new QLabel(Panel1);
+    Label6 = new SectionLabel(Panel1);
     Label6->setObjectName(QStringLiteral("Label6"));
     Label6->setAutoFillBackground(true);
     Label6->setMargin(2);
+    // A long category name wraps within the bar instead of widening the window.
+    Label6->setWordWrap(true);
+    Label6->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     Label6->hide();
+    QuestionTip = makeSourceTip(Panel1, QStringLiteral("QuestionTip"), QStringLiteral("Вопрос"));
     auto* bar1 = static_cast<QHBoxLayout*>(Panel1->layout());
     bar1->addWidget(DBEdit);
+    bar1->addWidget(QuestionTip);
     bar1->addSpacing(16);
     bar1->addWidget(Label6, 1);
 
@@ -78,6 +84,10 @@ QuestionPage::QuestionPage(FlagKind kind, QWidget* parent) : QFrame(parent), m_k
                               QStringLiteral("Label%1").arg(k + 2), captions[k]);
         *panels[k] = bar;
         auto* barLayout = static_cast<QHBoxLayout*>(bar->layout());
+        if (k == 0) {
+            AnswerTip = makeSourceTip(bar, QStringLiteral("AnswerTip"), QStringLiteral("Ответ №1"));
+            barLayout->addWidget(AnswerTip);
+        }
         if (kind == FlagKind::Labels) {
             auto* flag = new FlagLabel(bar);
             flag->setObjectName(QStringLiteral("DBText%1").arg(k + 1));
@@ -143,6 +153,25 @@ QFrame* QuestionPage::makeBar(const QString& name, QLabel*& label, const QString
     label->setObjectName(labelName);
     layout->addWidget(label);
     return bar;
+}
+
+QLabel* QuestionPage::makeSourceTip(QWidget* bar, const QString& name, const QString& header)
+{
+    auto* tip = new QLabel(QStringLiteral("(?)"), bar);
+    tip->setObjectName(name);
+    QFont bold = tip->font();
+    bold.setBold(true);
+    tip->setFont(bold);
+    tip->setCursor(Qt::WhatsThisCursor);
+    tip->setToolTip(QStringLiteral("<b>") + header + QStringLiteral("</b><br>На основании каких документов"));
+    tip->hide();
+    return tip;
+}
+
+void QuestionPage::setSourceTipsVisible(bool visible)
+{
+    QuestionTip->setVisible(visible);
+    AnswerTip->setVisible(visible);
 }
 
 void QuestionPage::watchTyping(QWidget* w)

@@ -34,6 +34,10 @@ public:
     QLabel* Label1 = nullptr;
     QLineEdit* DBEdit = nullptr;
     QLabel* Label6 = nullptr;
+    // Tip markers beside the number box and the first answer's header: where the question and
+    // its answer come from. Hidden unless the window shows them.
+    QLabel* QuestionTip = nullptr;
+    QLabel* AnswerTip = nullptr;
     MemoBox* DBMemo_Vopros = nullptr;
     QFrame* Panel2 = nullptr;
     QFrame* Panel3 = nullptr;
@@ -56,6 +60,7 @@ public:
     FlagLabel* flagLabel(int k) const;
     FlagComboBox* flagBox(int k) const;
     QList<MemoBox*> textBoxes() const; // question and the three answers
+    void setSourceTipsVisible(bool visible);
     // The frame the answers sit in (the editor lays its picture over it).
     QWidget* content() const { return m_content; }
 
@@ -99,6 +104,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    static QLabel* makeSourceTip(QWidget* bar, const QString& name, const QString& header);
     QFrame* makeBar(const QString& name, QLabel*& label, const QString& labelName, const QString& caption);
     void onScrollAction(int action);
     void syncScrollBar();

@@ -5,6 +5,7 @@
 #include "data/TfrmADODataModule.h"
 #include "ui/Guarded.h"
 #include "ui/Messages.h"
+#include "ui/WorkArea.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -32,12 +33,7 @@ bool open(QWidget* window)
 
 void sizeToWorkArea(QWidget* window)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    window->move(area.topLeft());
-    window->resize(area.right() + 1 - area.left(), area.bottom() + 1 - area.top());
+    WorkArea::fill(window);
 }
 
 } // namespace SectionOpener

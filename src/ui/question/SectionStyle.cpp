@@ -1,5 +1,7 @@
 #include "ui/question/SectionStyle.h"
 
+#include "ui/question/SectionLabel.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -45,6 +47,14 @@ void setTextLook(QLabel* label, const QColor& colour, const QFont& font)
 {
     setTextColor(label, colour);
     label->setFont(font);
+}
+
+void setSectionLabelLook(QLabel* label, const QColor& text, const QFont& font)
+{
+    setTextLook(label, text, font);
+    setBackground(label, SkyBlue);
+    if (auto* section = qobject_cast<SectionLabel*>(label))
+        section->setTextEdge(QColor(0, 0, 80));
 }
 
 void setNumberBoxLook(QLineEdit* box)

@@ -4,6 +4,7 @@
 #include "ui/ribbon/Ribbon.h"
 #include "ui/ribbon/RibbonButton.h"
 #include "ui/ribbon/RibbonColors.h"
+#include "ui/ribbon/RibbonPage.h"
 
 #include <QActionEvent>
 #include <QHBoxLayout>
@@ -166,12 +167,8 @@ Ribbon::Scheme Ribbon::scheme() const
 
 int Ribbon::addTab(const QString& title)
 {
-    auto page = new QWidget(d->stack);
-    auto row = new QHBoxLayout(page);
-    row->setContentsMargins(3, 2, 3, 2);
-    row->setSpacing(2);
-    row->addStretch();
-    d->stack->addWidget(page);
+    // A page narrower than its groups scrolls: the window keeps its width.
+    d->stack->addWidget(new RibbonPage(d->stack));
     d->groups.append(QList<RibbonGroup*>());
     return d->tabBar->addTab(title);
 }
@@ -189,9 +186,9 @@ QString Ribbon::tabTitle(int index) const
 RibbonGroup* Ribbon::addGroup(int tab, const QString& caption)
 {
     Q_ASSERT(tab >= 0 && tab < d->groups.size());
-    QWidget* page = d->stack->widget(tab);
-    auto row = static_cast<QHBoxLayout*>(page->layout());
-    auto group = new RibbonGroup(caption, page);
+    auto* page = static_cast<RibbonPage*>(d->stack->widget(tab));
+    QHBoxLayout* row = page->row();
+    auto group = new RibbonGroup(caption, page->widget());
     row->insertWidget(row->count() - 1, group); // before the closing stretch
     d->groups[tab].append(group);
     return group;
